@@ -383,12 +383,16 @@ std::vector<std::string> ModalBoxWatcher::Texts() const
 COLORREF ScreenPixel(HWND hwnd, int x, int y)
 {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    UpdateWindow(hwnd);
+    // Read through the top-level window's own DC, children included: the platform copies a
+    // window's pixels to the screen itself a little later, so the screen may not show them yet.
+    HWND root = GetAncestor(hwnd, GA_ROOT);
+    RECT frame;
+    GetWindowRect(root, &frame);
     POINT pt = {x, y};
     ClientToScreen(hwnd, &pt);
-    HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, pt.x, pt.y);
-    ReleaseDC(nullptr, screen);
+    HDC dc = GetDCEx(root, nullptr, DCX_WINDOW | DCX_CACHE);
+    const COLORREF color = GetPixel(dc, pt.x - frame.left, pt.y - frame.top);
+    ReleaseDC(root, dc);
     return color;
 }
 
