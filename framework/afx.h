@@ -2,3 +2,12 @@
 #pragma once
 #include "afxver_.h"
 #include "CString.h"
+#include "CException.h"
+#include "CSimpleException.h"
+#include "CMemoryException.h"
+#include "CResourceException.h"
+#include "CInvalidArgException.h"
+#include "CFileException.h"
+#include "CFile.h"
+#include "CTimeSpan.h"
+#include "CTime.h"

@@ -1,0 +1,11 @@
+#include "CInvalidArgException.h"
+
+static const char s_szMessage[] = "Encountered an improper argument.";
+
+CInvalidArgException::CInvalidArgException() { m_pszMessage = s_szMessage; }
+CInvalidArgException::CInvalidArgException(BOOL bAutoDelete) : CSimpleException(bAutoDelete) { m_pszMessage = s_szMessage; }
+
+void AfxThrowInvalidArgException()
+{
+    throw new CInvalidArgException;
+}

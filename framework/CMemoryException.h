@@ -1,0 +1,14 @@
+// CMemoryException: an allocation failed.
+#pragma once
+#include "CSimpleException.h"
+
+class MARLOW17_API CMemoryException : public CSimpleException
+{
+public:
+    CMemoryException();
+    explicit CMemoryException(BOOL bAutoDelete);
+};
+
+// Throws the one static memory exception (nothing is allocated when memory is short); Delete() on
+// it does nothing.
+[[noreturn]] MARLOW17_API void AfxThrowMemoryException();

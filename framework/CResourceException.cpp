@@ -1,0 +1,11 @@
+#include "CResourceException.h"
+
+static const char s_szMessage[] = "A required resource was unavailable.";
+
+CResourceException::CResourceException() { m_pszMessage = s_szMessage; }
+CResourceException::CResourceException(BOOL bAutoDelete) : CSimpleException(bAutoDelete) { m_pszMessage = s_szMessage; }
+
+void AfxThrowResourceException()
+{
+    throw new CResourceException;
+}

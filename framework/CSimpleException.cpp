@@ -1,0 +1,10 @@
+#include "CSimpleException.h"
+
+CSimpleException::CSimpleException() : m_pszMessage(NULL) {}
+CSimpleException::CSimpleException(BOOL bAutoDelete) : CException(bAutoDelete), m_pszMessage(NULL) {}
+CSimpleException::~CSimpleException() {}
+
+BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    return CopyMessage(m_pszMessage, lpszError, nMaxError, pnHelpContext);
+}

@@ -1,0 +1,5 @@
+// Collections of framework types.
+#pragma once
+#include "afx.h"
+#include "CPtrArray.h"
+#include "CStringArray.h"

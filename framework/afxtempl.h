@@ -1,0 +1,4 @@
+// Collection templates.
+#pragma once
+#include "afx.h"
+#include "CArray.h"
