@@ -1,6 +1,7 @@
 #include "WindowPicture.h"
 
 #include <wincodec.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,14 @@ std::vector<BYTE> CopyScreen(const RECT& rect)
     return pixels;
 }
 
+// True when every pixel is the same: the screen showed none of the window.
+bool IsOneColour(const std::vector<BYTE>& pixels)
+{
+    const DWORD* first = reinterpret_cast<const DWORD*>(pixels.data());
+    const DWORD* last = first + pixels.size() / 4;
+    return std::all_of(first, last, [first](DWORD pixel) { return (pixel & 0xFFFFFF) == (*first & 0xFFFFFF); });
+}
+
 // Encodes 32-bit pixels as PNG. GDI leaves the fourth byte 0, so the pixels are handed over as
 // BGR without alpha: as BGRA the picture would be wholly transparent.
 bool WritePng(LPCSTR path, UINT width, UINT height, std::vector<BYTE>& pixels)
@@ -113,10 +122,12 @@ void SettleWindow(HWND hwnd)
 
 bool SaveWindowPicture(HWND hwnd, LPCSTR path)
 {
+    // The client area only: without a window manager nobody draws the frame.
     RECT rect;
-    if (!GetWindowRect(hwnd, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
+    if (!GetClientRect(hwnd, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
         return false;
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     std::vector<BYTE> pixels = CopyScreen(rect);
-    return !pixels.empty()
+    return !pixels.empty() && !IsOneColour(pixels)
         && WritePng(path, rect.right - rect.left, rect.bottom - rect.top, pixels);
 }

@@ -6,5 +6,6 @@
 // screen shows is the finished page.
 void SettleWindow(HWND hwnd);
 
-// Copies the window's rectangle from the screen and writes it to path as a PNG file.
+// Copies the window's client area from the screen and writes it to path as a PNG file. Fails when
+// the screen shows nothing of the window (one colour throughout).
 bool SaveWindowPicture(HWND hwnd, LPCSTR path);
