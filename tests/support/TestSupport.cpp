@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <iterator>
 #include <mutex>
 #include <set>
 
@@ -26,7 +27,7 @@ bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
             return true;
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
-            return cond();
+            return false;
         // Wake as soon as a message arrives; the short cap re-checks conditions that change
         // without one (another thread's work).
         MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - elapsed, 10),
