@@ -72,7 +72,8 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     char szPath[MAX_PATH];
     DWORD nPath = lpszFileName && *lpszFileName ? ::GetFullPathNameA(lpszFileName, MAX_PATH, szPath, NULL) : 0;
     if (nPath == 0 || nPath >= MAX_PATH) {
-        Fail(pError, CFileException::badPath, nPath ? ERROR_FILENAME_EXCED_RANGE : ERROR_INVALID_NAME, lpszFileName);
+        LONG lOsError = nPath ? ERROR_FILENAME_EXCED_RANGE : lpszFileName && *lpszFileName ? (LONG)::GetLastError() : 0;
+        Fail(pError, CFileException::badPath, lOsError ? lOsError : ERROR_INVALID_NAME, lpszFileName);
         return FALSE;
     }
 
