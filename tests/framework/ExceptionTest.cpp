@@ -182,17 +182,20 @@ struct SilentException : CException
 
 TEST(Exception, ReportErrorShowsTheMessageInABox)
 {
-    CFileException file(CFileException::accessDenied, ERROR_ACCESS_DENIED, "secret.txt");
-    test::ModalBoxWatcher okWatcher(IDOK);
-    EXPECT_EQ(IDOK, file.ReportError());
-    EXPECT_EQ(1, okWatcher.Count());
-    EXPECT_EQ("Access to secret.txt was denied.", okWatcher.Text());
-
-    SilentException silent;
-    char text[8] = "x";
-    EXPECT_FALSE(silent.GetErrorMessage(text, sizeof(text)));
-    EXPECT_STREQ("", text);
-    test::ModalBoxWatcher noWatcher(IDNO);
-    EXPECT_EQ(IDNO, silent.ReportError(MB_YESNO));
-    EXPECT_EQ("No error message is available.", noWatcher.Text());
+    {
+        CFileException file(CFileException::accessDenied, ERROR_ACCESS_DENIED, "secret.txt");
+        test::ModalBoxWatcher watcher(IDOK);
+        EXPECT_EQ(IDOK, file.ReportError());
+        EXPECT_EQ(1, watcher.Count());
+        EXPECT_EQ("Access to secret.txt was denied.", watcher.Text());
+    }
+    {
+        SilentException silent;
+        char text[8] = "x";
+        EXPECT_FALSE(silent.GetErrorMessage(text, sizeof(text)));
+        EXPECT_STREQ("", text);
+        test::ModalBoxWatcher watcher(IDNO);
+        EXPECT_EQ(IDNO, silent.ReportError(MB_YESNO));
+        EXPECT_EQ("No error message is available.", watcher.Text());
+    }
 }
