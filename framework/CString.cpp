@@ -590,6 +590,9 @@ void CString::ReleaseBuffer(int nNewLength)
 {
     if (!m_pData)
         return;
+    // Without GetBuffer first the block may still be shared: cutting it would cut the copies too.
+    if (m_pData->nRefs != 1)
+        PrepareWrite(GetLength());
     if (nNewLength < 0 || nNewLength > m_pData->nAlloc)
         nNewLength = (int)strnlen(m_pData->Chars(), m_pData->nAlloc);
     m_pData->nLength = nNewLength;

@@ -201,6 +201,13 @@ TEST(CString, BufferAccessSetsTheLength)
     s.ReleaseBuffer(100000);
     EXPECT_STREQ("0123", s);
 
+    // Released without GetBuffer, a shared text is cut alone.
+    CString copy(s);
+    s.ReleaseBuffer(1);
+    EXPECT_STREQ("0", s);
+    EXPECT_STREQ("0123", copy);
+    s = copy;
+
     LPSTR p = s.GetBufferSetLength(2);
     EXPECT_EQ('0', p[0]);
     EXPECT_EQ('\0', p[2]);
