@@ -42,7 +42,10 @@ public:
     void SetRecordSize(int code, size_t bytes);
 
 private:
-    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+    class Frame;                 // the window object: a CWnd, so children's notifications reflect
+    LRESULT NotifyResult(int code) const;
+    size_t RecordSize(int code) const;
+    Frame* m_frame = nullptr;
     HWND m_hwnd = nullptr;
     std::vector<Notification> m_records;
     std::vector<std::pair<int, LRESULT>> m_results;

@@ -1,0 +1,6 @@
+#include "CPalette.h"
+
+IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
+
+CPalette::CPalette() = default;
+CPalette::~CPalette() = default;

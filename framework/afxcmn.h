@@ -1,0 +1,3 @@
+// Wrappers of the common controls.
+#pragma once
+#include "afxwin.h"
