@@ -1,5 +1,8 @@
 #include "CException.h"
 #include "CString.h"
+#include "CWinApp.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)
 
 CException::CException() : m_bAutoDelete(TRUE) {}
 CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
@@ -35,5 +38,5 @@ int CException::ReportError(UINT nType, UINT nMessageID)
         strMessage = szMessage;
     else if (nMessageID == 0 || !strMessage.LoadString(nMessageID))
         strMessage = "No error message is available.";
-    return ::MessageBoxA(::GetActiveWindow(), strMessage, NULL, nType);
+    return AfxMessageBox(strMessage, nType);
 }

@@ -1,15 +1,14 @@
 // CException: the root of the framework's exceptions. They are thrown as pointers and the catcher
 // calls Delete():  catch (CFileException* e) { ...; e->Delete(); }
 #pragma once
-#include "afxver_.h"
+#include "CObject.h"
 
-class MARLOW17_API CException
+class MARLOW17_API CException : public CObject
 {
+    DECLARE_DYNAMIC(CException)
 public:
     CException();
     explicit CException(BOOL bAutoDelete);
-    CException(const CException&) = delete;
-    CException& operator=(const CException&) = delete;
 
     // Frees a heap exception; does nothing for one that is not auto-deleted (a static object).
     void Delete();

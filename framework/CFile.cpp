@@ -2,6 +2,8 @@
 #include "CInvalidArgException.h"
 #include <algorithm>
 
+IMPLEMENT_DYNAMIC(CFile, CObject)
+
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
 namespace {

@@ -2,11 +2,13 @@
 // CFileException record); the opening constructor, Read, Write, Seek and the other operations on an
 // open file throw CFileException* on failure.
 #pragma once
+#include "CObject.h"
 #include "CFileException.h"
 #include "CString.h"
 
-class MARLOW17_API CFile
+class MARLOW17_API CFile : public CObject
 {
+    DECLARE_DYNAMIC(CFile)
 public:
     enum OpenFlags {
         modeRead = 0x00000,
@@ -35,8 +37,6 @@ public:
     // Wraps a handle that stays the caller's: the destructor does not close it.
     CFile(HANDLE hFile);
     CFile(LPCTSTR lpszFileName, UINT nOpenFlags);
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
     // Closes a file this object opened, without throwing.
     virtual ~CFile();
 

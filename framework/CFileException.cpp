@@ -1,5 +1,7 @@
 #include "CFileException.h"
 
+IMPLEMENT_DYNAMIC(CFileException, CException)
+
 namespace {
 
 // What each cause says; %s is the file name.

@@ -6,6 +6,7 @@
 
 class MARLOW17_API CFileException : public CException
 {
+    DECLARE_DYNAMIC(CFileException)
 public:
     enum {
         none,

@@ -1,5 +1,7 @@
 #include "CInvalidArgException.h"
 
+IMPLEMENT_DYNAMIC(CInvalidArgException, CSimpleException)
+
 static const char s_szMessage[] = "Encountered an improper argument.";
 
 CInvalidArgException::CInvalidArgException() { m_pszMessage = s_szMessage; }

@@ -5,6 +5,7 @@
 
 class MARLOW17_API CInvalidArgException : public CSimpleException
 {
+    DECLARE_DYNAMIC(CInvalidArgException)
 public:
     CInvalidArgException();
     explicit CInvalidArgException(BOOL bAutoDelete);

@@ -1,5 +1,7 @@
 #include "CMemoryException.h"
 
+IMPLEMENT_DYNAMIC(CMemoryException, CSimpleException)
+
 static const char s_szMessage[] = "Out of memory.";
 
 CMemoryException::CMemoryException() { m_pszMessage = s_szMessage; }

@@ -4,6 +4,7 @@
 
 class MARLOW17_API CMemoryException : public CSimpleException
 {
+    DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException();
     explicit CMemoryException(BOOL bAutoDelete);

@@ -1,5 +1,7 @@
 #include "CResourceException.h"
 
+IMPLEMENT_DYNAMIC(CResourceException, CSimpleException)
+
 static const char s_szMessage[] = "A required resource was unavailable.";
 
 CResourceException::CResourceException() { m_pszMessage = s_szMessage; }

@@ -4,6 +4,7 @@
 
 class MARLOW17_API CResourceException : public CSimpleException
 {
+    DECLARE_DYNAMIC(CResourceException)
 public:
     CResourceException();
     explicit CResourceException(BOOL bAutoDelete);

@@ -1,5 +1,7 @@
 #include "CSimpleException.h"
 
+IMPLEMENT_DYNAMIC(CSimpleException, CException)
+
 CSimpleException::CSimpleException() : m_pszMessage(NULL) {}
 CSimpleException::CSimpleException(BOOL bAutoDelete) : CException(bAutoDelete), m_pszMessage(NULL) {}
 CSimpleException::~CSimpleException() {}

@@ -4,6 +4,7 @@
 
 class MARLOW17_API CSimpleException : public CException
 {
+    DECLARE_DYNAMIC(CSimpleException)
 public:
     CSimpleException();
     explicit CSimpleException(BOOL bAutoDelete);

@@ -34,17 +34,18 @@ struct ThrowCase
     const char* name;
     void (*thrower)();
     CException* (*catchExact)(void (*)());
+    const char* className;
     const char* message;
 };
 
 const ThrowCase s_throwCases[] = {
-    { "memory", [] { AfxThrowMemoryException(); }, CatchAs<CMemoryException>, "Out of memory." },
-    { "resource", [] { AfxThrowResourceException(); }, CatchAs<CResourceException>,
+    { "memory", [] { AfxThrowMemoryException(); }, CatchAs<CMemoryException>, "CMemoryException", "Out of memory." },
+    { "resource", [] { AfxThrowResourceException(); }, CatchAs<CResourceException>, "CResourceException",
       "A required resource was unavailable." },
-    { "invalid argument", [] { AfxThrowInvalidArgException(); }, CatchAs<CInvalidArgException>,
+    { "invalid argument", [] { AfxThrowInvalidArgException(); }, CatchAs<CInvalidArgException>, "CInvalidArgException",
       "Encountered an improper argument." },
     { "file", [] { AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "C:\\data\\x.txt"); },
-      CatchAs<CFileException>, "C:\\data\\x.txt was not found." },
+      CatchAs<CFileException>, "CFileException", "C:\\data\\x.txt was not found." },
 };
 
 // Counts its destructions, to see the unwinder run the host's cleanups.
@@ -62,6 +63,10 @@ TEST(Exception, EachThrowIsCaughtInTheHostByItsTypeAndByTheBase)
         CException* exact = c.catchExact(c.thrower);
         ASSERT_NE(nullptr, exact) << c.name;
         EXPECT_EQ(c.message, Message(exact)) << c.name;
+        EXPECT_STREQ(c.className, exact->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_TRUE(exact->IsKindOf(RUNTIME_CLASS(CException)));
+        EXPECT_EQ(c.catchExact == CatchAs<CFileException>, !!exact->IsKindOf(RUNTIME_CLASS(CFileException)));
+        EXPECT_EQ(c.catchExact != CatchAs<CFileException>, !!exact->IsKindOf(RUNTIME_CLASS(CSimpleException)));
         exact->Delete();
 
         CException* base = CatchAs<CException>(c.thrower);

@@ -72,6 +72,7 @@ TEST_F(FileTest, WriteSeekAndReadRoundTrip)
         CFile file(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
         EXPECT_STRCASEEQ(path.c_str(), file.GetFilePath());
         EXPECT_STREQ("data.bin", file.GetFileName());
+        EXPECT_TRUE(file.IsKindOf(RUNTIME_CLASS(CFile)));
         file.Write("hello world", 11);
         file.Write("", 0);
         EXPECT_EQ(11u, file.GetLength());
