@@ -57,3 +57,8 @@ bool Behavior::_ShouldEnter(char c) const
 {
     return m_pEdit->ShouldEnter(c);
 }
+
+bool Behavior::IsPrintableChar(UINT uChar)
+{
+    return uChar >= 0x20 && uChar != 0x7F;
+}

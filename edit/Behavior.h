@@ -54,6 +54,10 @@ protected:
     // The edit's veto on entering c.
     virtual bool _ShouldEnter(char c) const;
 
+    // True for a character that the native edit would enter as text rather than take as a command:
+    // everything but the control characters, so no character reaches the text unchecked.
+    static bool IsPrintableChar(UINT uChar);
+
     CVetEdit* m_pEdit;
     UINT m_uFlags;
 };
