@@ -183,12 +183,45 @@ LONG CPropTreeItem::DrawItem(CDC* pDC, const RECT& rc, LONG x, LONG y)
         rcLabel.right = rc.right;
         if (m_pParent->GetChild() == this)
             rcLabel.bottom++;
+    }
+    if (m_pChild)
+        ::SetRect(&m_rcExpand, kExpandBoxX, y + m, kExpandBoxX + kExpandBoxHit, y + m + kExpandBoxHit);
+    else
+        ::SetRectEmpty(&m_rcExpand);
+    if (IsCheckBox())
+        ::SetRect(&m_rcCheckbox, rcLabel.left + 3, y + m, rcLabel.left + 3 + kCheckBoxSide, y + m + kCheckBoxSide);
+    else
+        ::SetRectEmpty(&m_rcCheckbox);
+
+    // A row outside the band of rc (the part of the list being painted) keeps the geometry above
+    // but costs no drawing.
+    if (rcLabel.bottom > rc.top && rcLabel.top < rc.bottom)
+        DrawRow(pDC, rc, rcLabel);
+
+    LONG nHeight = h;
+    if (m_pChild && IsExpanded()) {
+        const LONG xChild = bRootLevel ? x : x + kIndent;
+        for (CPropTreeItem* pChild = m_pChild; pChild; pChild = pChild->m_pSibling)
+            nHeight += pChild->DrawItem(pDC, rc, xChild, y + nHeight);
+    }
+    return nHeight;
+}
+
+void CPropTreeItem::DrawRow(CDC* pDC, const RECT& rc, const CRect& rcLabel)
+{
+    const LONG h = GetHeight();
+    const POINT& origin = m_pProp->GetOrigin();
+    const LONG column = origin.x;
+    const LONG sy = m_loc.y - origin.y;
+    const LONG m = h / 2 - 6;
+    const BOOL bRootLevel = IsRootLevel();
+
+    if (bRootLevel) {
         CRect rcBand(rc.left, rcLabel.top, rc.left + (rc.right - rc.left + 1), rcLabel.bottom);
         pDC->FillRect(rcBand, CBrush::FromHandle(::GetSysColorBrush(COLOR_BTNFACE)));
     }
 
     if (m_pChild) {
-        ::SetRect(&m_rcExpand, kExpandBoxX, y + m, kExpandBoxX + kExpandBoxHit, y + m + kExpandBoxHit);
         const LONG left = kExpandBoxX, top = sy + m;
         CPen penShadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
         CPen* pOldPen = pDC->SelectObject(&penShadow);
@@ -203,14 +236,7 @@ LONG CPropTreeItem::DrawItem(CDC* pDC, const RECT& rc, LONG x, LONG y)
         }
         pDC->SelectObject(hOldBrush);
         pDC->SelectObject(pOldPen);
-    } else {
-        ::SetRectEmpty(&m_rcExpand);
     }
-
-    if (IsCheckBox())
-        ::SetRect(&m_rcCheckbox, rcLabel.left + 3, y + m, rcLabel.left + 3 + kCheckBoxSide, y + m + kCheckBoxSide);
-    else
-        ::SetRectEmpty(&m_rcCheckbox);
 
     // The clip of each part is laid over the caller's clip and taken off again afterwards.
     const int nSaved = pDC->SaveDC();
@@ -267,12 +293,4 @@ LONG CPropTreeItem::DrawItem(CDC* pDC, const RECT& rc, LONG x, LONG y)
         DrawAttribute(pDC, m_rcAttribute);
         pDC->RestoreDC(nSavedValue);
     }
-
-    LONG nHeight = h;
-    if (m_pChild && IsExpanded()) {
-        const LONG xChild = bRootLevel ? x : x + kIndent;
-        for (CPropTreeItem* pChild = m_pChild; pChild; pChild = pChild->m_pSibling)
-            nHeight += pChild->DrawItem(pDC, rc, xChild, y + nHeight);
-    }
-    return nHeight;
 }

@@ -90,7 +90,8 @@ public:
     void CommitChanges();
 
     // Draws the row at content position (x, y) inside the list's drawing rectangle rc, then its
-    // expanded children; returns the height drawn.
+    // expanded children; returns the height drawn. Every row joins the visible list and takes its
+    // location and boxes, but only rows that reach into rc's vertical band draw.
     LONG DrawItem(CDC* pDC, const RECT& rc, LONG x, LONG y);
 
 protected:
@@ -122,6 +123,8 @@ protected:
 
 private:
     friend class CPropTree;
+    // The drawing of DrawItem for this row alone, whose label rectangle is rcLabel.
+    void DrawRow(CDC* pDC, const RECT& rc, const CRect& rcLabel);
     // Bookkeeping of the owner tree that keeps insertion and the visible list constant-time.
     CPropTreeItem* m_pLastChild;      // last child as the tree last linked it (checked before use)
     CPropTreeItem* m_pPrevVisible;    // predecessor on the visible list
