@@ -1,10 +1,14 @@
 // CPropTreeList: the child window of the property tree that shows the rows. It paints the item
-// hierarchy through a back buffer and scrolls vertically; the column position, the scroll offset
-// and the items live in the owner tree, which the list reads and changes through its interface.
+// hierarchy through a back buffer, scrolls vertically, and turns presses, double clicks, wheel
+// turns and keys into focus changes, expansion, check-box toggles, divider drags and the start of
+// in-place editing; over a row whose value does not fit it shows the tree's title tip. The column
+// position, the scroll offset and the items live in the owner tree, which the list reads and
+// changes through its interface.
 #pragma once
 #include "afxwin.h"
 
 class CPropTree;
+class CPropTreeItem;
 
 class MARLOW17_API CPropTreeList : public CWnd
 {
@@ -16,18 +20,22 @@ public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     void SetPropOwner(CPropTree* pProp) { m_pProp = pProp; }
+    // The owner tree's normal font; null without an owner.
     CFont* GetFont();
 
     // Recomputes the vertical scroll bar from the height of the expanded rows.
     void UpdateResize();
-    // Scrolls; also used by the tree's EnsureVisible and by the wheel.
+    // Scrolls by a scroll-bar code (SB_THUMBTRACK to nPos), clamped to the content; also used by
+    // the tree's EnsureVisible and by the wheel.
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     // Commits the focused item's open editor.
     void SaveCurItem();
 
 protected:
+    // Drops the focus from a row that is no longer on the visible list.
     void CheckVisibleFocus();
-    // Grows the back buffer to at least cx x cy; it never shrinks while both sides fit.
+    // Makes the back buffer exactly cx x cy unless it already covers that size: it never shrinks
+    // while both sides fit.
     void RecreateBackBuffer(int cx, int cy);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -48,4 +56,17 @@ protected:
     int m_BackBufferHeight;
     int m_nDividerPos;        // x of the divider while it is dragged
     BOOL m_bColDrag;          // a divider drag is in progress
+
+private:
+    // WM_VSCROLL from the scroll bar, whose thumb position the message carries in 16 bits only.
+    afx_msg LRESULT OnScrollBarMessage(WPARAM wParam, LPARAM lParam);
+    // Neither the tree's input switch nor its window is disabled.
+    BOOL IsInputEnabled() const;
+    // The divider drag's feedback: a 2-pixel inverted bar left of x; drawn twice, it is gone.
+    void InvertDividerBar(int x);
+    // Expands a collapsed item or collapses an expanded one, then shows the result at once.
+    void ToggleExpanded(CPropTreeItem* pItem);
+    void ToggleChecked(CPropTreeItem* pItem);
+    // Focuses and selects pItem alone; tells the owner when the focus moved away from pPrevFocus.
+    void FocusClickedItem(CPropTreeItem* pItem, CPropTreeItem* pPrevFocus);
 };

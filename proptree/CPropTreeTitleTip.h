@@ -1,5 +1,7 @@
 // CPropTreeTitleTip: a borderless topmost pop-up that shows the whole value text of a row whose
-// value does not fit its cell, and hands presses and keys that land on it back to the row list.
+// value does not fit its cell. It hides itself 5 seconds after it was shown, and hands presses and
+// keys that land on it back to the row list (through PreTranslateMessage, so the host's message
+// loop must call it, as an MFC-style loop does).
 #pragma once
 #include "afxwin.h"
 
@@ -18,11 +20,18 @@ public:
     virtual ~CPropTreeTitleTip();
 
     virtual BOOL Create(CPropTree* pProp);
+    // Shows pItem's value text one line above its row, at the cursor's x; nothing when the tip is
+    // already showing pItem.
     void Show(CPropTreeItem* pItem);
     void Hide();
 
+    // Presses and keys on the tip go to the row list instead, in the tree's coordinates; a second
+    // press within the double-click time arrives there as a double click.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
 protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    // Not routed: presses reach the list through PreTranslateMessage.
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
@@ -30,4 +39,10 @@ protected:
     CPropTree* m_pProp;
     DWORD m_dwLastLButtonDown;    // tick count of the last press forwarded
     UINT m_nDblClickTime;         // the system's double-click time, read at construction
+
+private:
+    // The text as it was when shown, so the tip repaints it without going back to the item.
+    CString m_sText;
+    afx_msg void OnPaint();
+    void DrawTipText(CDC* pDC);
 };
