@@ -9,3 +9,12 @@
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "CMarlowApp.h"
+
+// Validating edits.
+#include "CVetEdit.h"
+#include "Behavior.h"
+#include "SelectionSaver.h"
+#include "AlphanumericBehavior.h"
+#include "MaskedBehavior.h"
+#include "CVetAlphanumericEdit.h"
+#include "CVetMaskedEdit.h"
