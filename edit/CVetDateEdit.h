@@ -1,0 +1,18 @@
+// CVetDateEdit: a validating edit for dates: the edit frame joined to DateBehavior.
+// Create it (or subclass a dialog's edit) and configure it through the behaviour's members.
+#pragma once
+#include "CVetEdit.h"
+#include "DateBehavior.h"
+
+class MARLOW17_API CVetDateEdit : public CVetEdit, public DateBehavior
+{
+    DECLARE_DYNAMIC(CVetDateEdit)
+public:
+    CVetDateEdit();
+    virtual ~CVetDateEdit();
+
+protected:
+    virtual CString GetValidText() const;
+
+    DECLARE_MESSAGE_MAP()
+};

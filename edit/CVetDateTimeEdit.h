@@ -1,0 +1,18 @@
+// CVetDateTimeEdit: a validating edit for a date and a time: the edit frame joined to DateTimeBehavior.
+// Create it (or subclass a dialog's edit) and configure it through the behaviour's members.
+#pragma once
+#include "CVetEdit.h"
+#include "DateTimeBehavior.h"
+
+class MARLOW17_API CVetDateTimeEdit : public CVetEdit, public DateTimeBehavior
+{
+    DECLARE_DYNAMIC(CVetDateTimeEdit)
+public:
+    CVetDateTimeEdit();
+    virtual ~CVetDateTimeEdit();
+
+protected:
+    virtual CString GetValidText() const;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,22 @@
+// The kill-focus options that the date and time behaviours share (Behavior::KillFocusFlag),
+// applied to a text that is empty or invalid in their order: beep, adjust, message, focus.
+#pragma once
+#include "Behavior.h"
+#include <functional>
+
+inline void ApplyKillFocusFlags(CVetEdit* pEdit, UINT uFlags, bool bEmpty, const std::function<void()>& adjust,
+                                const std::function<void()>& report)
+{
+    const UINT uBeep = bEmpty ? Behavior::BeepIfEmpty : Behavior::BeepIfInvalid;
+    const UINT uAdjust = bEmpty ? Behavior::AdjustIfEmpty : Behavior::AdjustIfInvalid;
+    const UINT uRefocus = bEmpty ? Behavior::RefocusIfEmpty : Behavior::RefocusIfInvalid;
+    const UINT uReport = bEmpty ? Behavior::ReportIfEmpty : Behavior::ReportIfInvalid;
+    if (uFlags & uBeep)
+        ::MessageBeep(MB_ICONEXCLAMATION);
+    if (uFlags & uAdjust)
+        adjust();
+    if ((uFlags & uReport) && (uFlags & uRefocus))
+        report();
+    if (uFlags & uRefocus)
+        pEdit->SetFocus();
+}
