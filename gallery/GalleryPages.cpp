@@ -3,11 +3,13 @@
 #include "GalleryPage.h"
 
 std::unique_ptr<GalleryPage> CreateAboutPage();
+std::unique_ptr<GalleryPage> CreateEditsPage();
 
 namespace {
 
 const GalleryPageFactory s_pages[] = {
     &CreateAboutPage,
+    &CreateEditsPage,
 };
 
 }  // namespace
