@@ -21,6 +21,9 @@ public:
     // Copies are deep, so that records holding an array can be elements of another array.
     CArray(const CArray& src) : CArray() { Copy(src); }
     CArray& operator=(const CArray& src) { Copy(src); return *this; }
+    // Moves take the storage, so that such records move cheaply when the outer array grows.
+    CArray(CArray&& src) noexcept : CArray() { Swap(src); }
+    CArray& operator=(CArray&& src) noexcept { Swap(src); return *this; }
     ~CArray() { RemoveAll(); }
 
     INT_PTR GetSize() const { return m_nSize; }
@@ -60,6 +63,13 @@ protected:
     INT_PTR m_nGrowBy;
 
 private:
+    void Swap(CArray& other) noexcept
+    {
+        std::swap(m_pData, other.m_pData);
+        std::swap(m_nSize, other.m_nSize);
+        std::swap(m_nMaxSize, other.m_nMaxSize);
+        std::swap(m_nGrowBy, other.m_nGrowBy);
+    }
     INT_PTR CheckIndex(INT_PTR nIndex) const
     {
         if (nIndex < 0 || nIndex >= m_nSize)

@@ -228,6 +228,31 @@ TEST(CArray, ElementsOfTheArrayItselfCanBeAddedAndInserted)
     EXPECT_EQ("first,first,first,first,first,,first", Join(a));
 }
 
+TEST(CArray, RecordsHoldingArraysAreElementsOfArrays)
+{
+    struct Row
+    {
+        CStringArray columns;
+    };
+    Row row;
+    row.columns.Add("a");
+    row.columns.Add("b");
+    CArray<Row, Row&> rows;
+    for (int i = 0; i < 10; ++i)
+        rows.Add(row);
+    rows.InsertAt(0, rows[5], 2);
+    row.columns[0] = "changed";
+    rows.RemoveAt(3);
+    CArray<Row, Row&> moved(std::move(rows));
+    EXPECT_EQ(0, rows.GetSize());
+    ASSERT_EQ(11, moved.GetSize());
+    for (INT_PTR i = 0; i < moved.GetSize(); ++i)
+        EXPECT_EQ("a,b", Join(moved[i].columns)) << i;
+    rows = moved;
+    EXPECT_EQ(11, rows.GetSize());
+    EXPECT_STREQ("b", rows[10].columns[1]);
+}
+
 TEST(CStringArray, HoldsTextsThroughGrowthAndRemoval)
 {
     CStringArray a;
