@@ -94,6 +94,21 @@ TEST_F(AlphanumericEditTest, FullTextOverwritesInsteadOfInserting)
     }
 }
 
+TEST_F(AlphanumericEditTest, TextLongerThanTheMaximumDoesNotGrow)
+{
+    edit.SetMaxCharacters(4);
+    Start("");
+    // A host that replaces the selection itself bypasses validation.
+    SendMessageA(Hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("abcdef"));
+    ASSERT_EQ("abcdef", Text());
+    Select(6, 6);
+    Type("x");
+    EXPECT_EQ("abcdef", Text());
+    Select(0, 0);
+    Type("x");
+    EXPECT_EQ("xbcdef", Text());
+}
+
 TEST_F(AlphanumericEditTest, OverwriteCanBeUndone)
 {
     edit.SetMaxCharacters(3);
