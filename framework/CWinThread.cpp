@@ -10,10 +10,11 @@ namespace {
 
 BOOL PreTranslateThroughTree(MSG* pMsg, CWnd* pMainWnd)
 {
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    HWND hWndMain = pMainWnd ? pMainWnd->m_hWnd : nullptr;
+    if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
         return TRUE;
     // A message for another top-level window (a modeless one) still passes the main window.
-    if (pMainWnd && pMsg->hwnd && ::GetAncestor(pMsg->hwnd, GA_ROOT) != pMainWnd->GetSafeHwnd())
+    if (hWndMain && pMsg->hwnd && ::GetAncestor(pMsg->hwnd, GA_ROOT) != hWndMain)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
 }
