@@ -70,6 +70,71 @@ TEST(Window, FailedCreationLeavesNothing)
     EXPECT_EQ(before, AfxGetWindowMapCount(TRUE));
 }
 
+// Throws from its creation hooks or from a message handler.
+class Thrower : public CWnd
+{
+public:
+    bool throwInPreSubclass = false;
+    bool throwInCreate = false;
+    int postNcDestroys = 0;
+
+protected:
+    void PreSubclassWindow() override
+    {
+        if (throwInPreSubclass)
+            AfxThrowResourceException();
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT cs)
+    {
+        if (throwInCreate)
+            AfxThrowResourceException();
+        return CWnd::OnCreate(cs);
+    }
+    afx_msg LRESULT OnThrow(WPARAM, LPARAM) { AfxThrowInvalidArgException(); }
+    void PostNcDestroy() override { ++postNcDestroys; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Thrower, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_APP, OnThrow)
+END_MESSAGE_MAP()
+
+TEST(Window, ExceptionsInHandlersFailTheMessageNotTheProgram)
+{
+    test::HostWindow host;
+    const int before = AfxGetWindowMapCount(TRUE);
+    for (int stage = 0; stage < 2; ++stage) {
+        SCOPED_TRACE(stage);
+        Thrower wnd;
+        wnd.throwInPreSubclass = stage == 0;
+        wnd.throwInCreate = stage == 1;
+        EXPECT_FALSE(wnd.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), CWnd::FromHandle(host), 1));
+        EXPECT_EQ(nullptr, wnd.m_hWnd);
+        EXPECT_EQ(1, wnd.postNcDestroys);
+        EXPECT_EQ(before, AfxGetWindowMapCount(TRUE));
+    }
+    Thrower wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), CWnd::FromHandle(host), 1));
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP));
+    EXPECT_TRUE(wnd.IsWindow());
+
+    // Subclassing outside any window procedure lets the exception reach the caller.
+    HWND hPlain = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+    Thrower subclassed;
+    subclassed.throwInPreSubclass = true;
+    bool caught = false;
+    try {
+        subclassed.SubclassWindow(hPlain);
+    } catch (CResourceException* e) {
+        caught = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(caught);
+    EXPECT_EQ(nullptr, subclassed.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hPlain));
+}
+
 // Deletes itself when its window is gone, as frame and pop-up windows do.
 class SelfDeleting : public CWnd
 {
