@@ -1,4 +1,5 @@
 #include "CPropTree.h"
+#include "CMarlowApp.h"
 #include <algorithm>
 #include <climits>
 #include <cstddef>
@@ -18,10 +19,6 @@ const LONG kThinWeight = 50;
 const int kFirstNotifyCode = -1113;
 const int kLastNotifyCode = -1101;
 const int kUndeliveredCodes[] = { -1104, -1111 };
-
-// The two faces the shared fonts choose between for western character sets.
-LPCTSTR const kPreferredFace = _T("Tahoma");
-LPCTSTR const kFallbackFace = _T("MS Sans Serif");
 
 BOOL IsDeliveredCode(UINT nCode)
 {
@@ -81,7 +78,7 @@ END_MESSAGE_MAP()
 CPropTree::CPropTree()
     : m_bShowInfo(TRUE), m_nInfoHeight(kInfoHeight), m_pVisbleList(NULL), m_pFocus(NULL), m_nLastUID(kFirstItemID),
       m_bDisableInput(FALSE), m_nTotalHeight(0), m_bTotalHeightValid(FALSE), m_pVisibleTail(NULL),
-      m_dwVisibleGeneration(NextVisibleGeneration()), m_bDestroying(FALSE)
+      m_dwVisibleGeneration(NextVisibleGeneration()), m_bDestroying(FALSE), m_lForwardedNotify(0)
 {
     m_Origin.x = kDefaultColumn;
     m_Origin.y = 0;
@@ -115,7 +112,7 @@ CString PASCAL CPropTree::GetGlobalFontFace(const LOGFONT& lfMenu)
     case ANSI_CHARSET:
     case DEFAULT_CHARSET:
     case SYMBOL_CHARSET:
-        return HasFontFamily(kPreferredFace) ? kPreferredFace : kFallbackFace;
+        return HasFontFamily(CMarlowApp::s_strTahoma) ? CMarlowApp::s_strTahoma : CMarlowApp::s_strMSSansSerif;
     default:
         return lfMenu.lfFaceName;
     }
@@ -289,8 +286,20 @@ BOOL CPropTree::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     CWnd* pOwner = pNMHDR->hwndFrom == m_hWnd ? GetOwner() : NULL;
     if (!pOwner || !pOwner->GetSafeHwnd())
         return FALSE;
+    const LPARAM lOuter = m_lForwardedNotify;
+    m_lForwardedNotify = lParam;
     *pResult = pOwner->SendMessage(WM_NOTIFY, wParam, lParam);
+    m_lForwardedNotify = lOuter;
     return TRUE;
+}
+
+// An owner built on this framework reflects the record back to the tree; the tree has offered it
+// to its own map already, so it goes on to the owner's handlers.
+BOOL CPropTree::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_NOTIFY && m_lForwardedNotify && lParam == m_lForwardedNotify)
+        return FALSE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---- origin ----

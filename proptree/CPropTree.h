@@ -139,6 +139,7 @@ protected:
     void FreeGlobalResources();
 
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
@@ -184,5 +185,6 @@ private:
     CPropTreeItem* m_pVisibleTail;
     DWORD m_dwVisibleGeneration;     // changes with every ClearVisibleList
     BOOL m_bDestroying;              // the destructor is deleting the items: no veto, no repaint
+    LPARAM m_lForwardedNotify;       // the record being handed to the owner, 0 when none
     static DWORD s_dwLastVisibleGeneration;
 };
