@@ -73,12 +73,14 @@ BEGIN_MESSAGE_MAP(CPropTree, CWnd)
     ON_WM_KILLFOCUS()
     ON_WM_ENABLE()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CPropTree::CPropTree()
     : m_bShowInfo(TRUE), m_nInfoHeight(kInfoHeight), m_pVisbleList(NULL), m_pFocus(NULL), m_nLastUID(kFirstItemID),
       m_bDisableInput(FALSE), m_nTotalHeight(0), m_bTotalHeightValid(FALSE), m_pVisibleTail(NULL),
-      m_dwVisibleGeneration(NextVisibleGeneration()), m_bDestroying(FALSE), m_lForwardedNotify(0)
+      m_dwVisibleGeneration(NextVisibleGeneration()), m_bDestroying(FALSE), m_lForwardedNotify(0),
+      m_bTreeInvalid(FALSE), m_bListInvalid(FALSE)
 {
     m_Origin.x = kDefaultColumn;
     m_Origin.y = 0;
@@ -171,6 +173,7 @@ int CPropTree::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    m_bTreeInvalid = m_bListInvalid = FALSE;
     CRect rc;
     GetClientRect(rc);
     if (!m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL, rc, this, kListID))
@@ -239,13 +242,37 @@ void CPropTree::OnKillFocus(CWnd* pNewWnd)
 void CPropTree::OnEnable(BOOL bEnable)
 {
     CWnd::OnEnable(bEnable);
-    Invalidate();
+    InvalidateTree();
 }
 
 void CPropTree::OnSysColorChange()
 {
     CWnd::OnSysColorChange();
+    InvalidateTree();
+}
+
+void CPropTree::OnPaint()
+{
+    CPaintDC dc(this);    // the children cover the client area; only the update region is taken
+    m_bTreeInvalid = FALSE;
+}
+
+// Filling a tree asks for a repaint per item; one invalidation per paint is enough.
+void CPropTree::InvalidateTree()
+{
+    if (m_bTreeInvalid || !GetSafeHwnd())
+        return;
     Invalidate();
+    m_bTreeInvalid = TRUE;
+}
+
+void CPropTree::InvalidateList()
+{
+    if (m_bListInvalid || !m_wndList.GetSafeHwnd())
+        return;
+    // The frame too: the scroll bar is repainted with the rows.
+    m_wndList.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    m_bListInvalid = TRUE;
 }
 
 void CPropTree::DisableInput(BOOL bDisable)
@@ -313,8 +340,7 @@ void CPropTree::SetColumn(LONG nColumn)
     if (!rc.IsRectEmpty() && c >= rc.Width() - kColumnEdge)
         c = rc.Width() - kColumnEdge;
     m_Origin.x = std::max(c, kMinColumn);
-    if (GetSafeHwnd())
-        Invalidate();
+    InvalidateTree();
 }
 
 BOOL CPropTree::SetPropClumWidth(double dWidth)
@@ -525,10 +551,10 @@ void CPropTree::UpdatedItems()
 {
     if (m_bDestroying || !GetSafeHwnd())
         return;
-    Invalidate();
+    InvalidateTree();
     if (m_wndList.GetSafeHwnd()) {
         m_wndList.UpdateResize();
-        m_wndList.Invalidate();
+        InvalidateList();
     }
 }
 
@@ -596,6 +622,8 @@ void CPropTree::ClearVisibleList()
     m_pVisbleList = NULL;
     m_pVisibleTail = NULL;
     m_dwVisibleGeneration = NextVisibleGeneration();
+    // The list clears the visible list as it starts painting: it is valid again from here on.
+    m_bListInvalid = FALSE;
     // A paint walks every expanded row anyway: let the next request recount the total height.
     DropTotalHeight();
 }
@@ -646,8 +674,7 @@ void CPropTree::SetFocusedItem(CPropTreeItem* pItem)
 {
     m_pFocus = pItem;
     EnsureVisible(pItem);
-    if (GetSafeHwnd())
-        Invalidate();
+    InvalidateTree();
 }
 
 void CPropTree::FocusMoved(CPropTreeItem* pPrevious)

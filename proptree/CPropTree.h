@@ -147,6 +147,7 @@ protected:
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnSysColorChange();
+    afx_msg void OnPaint();
     DECLARE_MESSAGE_MAP()
 
     CPropTreeList m_wndList;
@@ -179,6 +180,9 @@ private:
     // After a focus move: the focused item becomes the only selected one; a change is reported.
     void FocusMoved(CPropTreeItem* pPrevious);
     static DWORD NextVisibleGeneration();
+    // Invalidate the tree or the list unless it still waits for its paint since the last time.
+    void InvalidateTree();
+    void InvalidateList();
 
     LONG m_nTotalHeight;
     BOOL m_bTotalHeightValid;
@@ -186,5 +190,7 @@ private:
     DWORD m_dwVisibleGeneration;     // changes with every ClearVisibleList
     BOOL m_bDestroying;              // the destructor is deleting the items: no veto, no repaint
     LPARAM m_lForwardedNotify;       // the record being handed to the owner, 0 when none
+    BOOL m_bTreeInvalid;             // invalidated here, not painted since
+    BOOL m_bListInvalid;             // invalidated here, the list not painted since
     static DWORD s_dwLastVisibleGeneration;
 };

@@ -133,6 +133,26 @@ TEST_F(PropTreeWindow, InsertionsAreReportedWithTheirItems)
     EXPECT_EQ((std::vector<Heard>{{-1101, a}, {-1101, a1}, {-1101, b}}), HeardFromTree());
 }
 
+TEST_F(PropTreeWindow, EveryChangeAfterAPaintIsPaintedAgain)
+{
+    // Invalidating once per paint is enough; after each paint the next change must invalidate again.
+    CountingItem* cat = Add("cat");
+    cat->Expand();
+    for (int round = 0; round < 3; ++round) {
+        test::PumpMessages();
+        EXPECT_FALSE(::GetUpdateRect(tree->GetSafeHwnd(), nullptr, FALSE));
+        EXPECT_FALSE(::GetUpdateRect(List()->GetSafeHwnd(), nullptr, FALSE));
+        CountingItem* item = Add("item", cat);
+        Add("item", cat);
+        EXPECT_TRUE(::GetUpdateRect(tree->GetSafeHwnd(), nullptr, FALSE)) << round;
+        EXPECT_TRUE(::GetUpdateRect(List()->GetSafeHwnd(), nullptr, FALSE)) << round;
+        test::PumpMessages();
+        EXPECT_TRUE(tree->IsItemVisible(item)) << round;
+        tree->SetColumn(100 + round);
+        EXPECT_TRUE(::GetUpdateRect(tree->GetSafeHwnd(), nullptr, FALSE)) << round;
+    }
+}
+
 TEST_F(PropTreeWindow, SendNotifyDeliversOnlyTheTreesOwnCodesAndReturnsTheAnswer)
 {
     CountingItem* item = Add("item");
