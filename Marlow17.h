@@ -18,3 +18,7 @@
 #include "MaskedBehavior.h"
 #include "CVetAlphanumericEdit.h"
 #include "CVetMaskedEdit.h"
+#include "NumericBehavior.h"
+#include "CVetNumericEdit.h"
+#include "CVetIntegerEdit.h"
+#include "CVetCurrencyEdit.h"
