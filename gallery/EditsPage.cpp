@@ -49,6 +49,38 @@ std::unique_ptr<CVetEdit> CreateCodeEdit(CWnd* parent, const CRect& rect, UINT i
     return Finish(std::move(edit), parent, rect, id, "mx7q-04b2");     // stored upper-cased
 }
 
+// A numeric edit on parent showing value in the user's symbols.
+std::unique_ptr<CVetEdit> FinishNumber(std::unique_ptr<CVetNumericEdit> edit, CWnd* parent, const CRect& rect, UINT id,
+                                       double value)
+{
+    CVetNumericEdit* number = edit.get();
+    std::unique_ptr<CVetEdit> created = Finish(std::move(edit), parent, rect, id, "");
+    if (created)
+        number->SetDouble(value);
+    return created;
+}
+
+std::unique_ptr<CVetEdit> CreatePercentEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    auto edit = std::make_unique<CVetNumericEdit>(3, 2);
+    edit->SetRange(0, 100);
+    edit->ModifyFlags(NumericBehavior::TrimLeadingZeros, 0);
+    return FinishNumber(std::move(edit), parent, rect, id, 42.5);
+}
+
+std::unique_ptr<CVetEdit> CreateCountEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    auto edit = std::make_unique<CVetIntegerEdit>();
+    edit->SetDigitsInGroup(3);
+    edit->AllowNegative(false);
+    return FinishNumber(std::move(edit), parent, rect, id, 1250000);
+}
+
+std::unique_ptr<CVetEdit> CreatePriceEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    return FinishNumber(std::make_unique<CVetCurrencyEdit>(), parent, rect, id, 1234.5);
+}
+
 struct EditRow
 {
     const char* label;
@@ -61,6 +93,9 @@ const EditRow s_rows[] = {
     {"File name (alphanumeric)", "refuses % ' * \" + ? > < : \\ with a beep", &CreateFileNameEdit},
     {"Phone (masked)", "(###) ###-####, # = digit; literals fill in", &CreatePhoneEdit},
     {"Product code (masked)", ">>>>->>>>, > = letter or digit, upper-cased", &CreateCodeEdit},
+    {"Percent (numeric)", "0 to 100, 2 places; the button below checks the range", &CreatePercentEdit},
+    {"Count (integer)", "whole numbers in groups of 3, no sign", &CreateCountEdit},
+    {"Price (currency)", "the user's currency; the cents fill in on leaving", &CreatePriceEdit},
 };
 
 // ---- Notifications ----
@@ -92,6 +127,8 @@ public:
 protected:
     static const int kFirstId = 200;
     static const int kRowHeight = 30;
+    static const int kRowCount = static_cast<int>(std::size(s_rows));
+    static const int kCheckRangeId = 100;
 
     void OnCreate() override
     {
@@ -108,6 +145,8 @@ protected:
                 Log(std::string(s_rows[i].label) + ": the edit could not be created");
             AddChild("STATIC", s_rows[i].hint, SS_LEFT, 408, y + 3, 300, 18);
         }
+        AddChild("BUTTON", "Check the percent's range", BS_PUSHBUTTON | WS_TABSTOP, 176, 50 + kRowHeight * kRowCount,
+                 220, 24, kCheckRangeId);
     }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -117,12 +156,26 @@ protected:
         LRESULT result = 0;
         if (CWnd::ReflectChildMsg(GetHwnd(), message, wParam, lParam, &result))
             return result;
-        if (message == WM_COMMAND && lParam)
+        if (message == WM_COMMAND && LOWORD(wParam) == kCheckRangeId && HIWORD(wParam) == BN_CLICKED)
+            CheckPercentRange();
+        else if (message == WM_COMMAND && lParam)
             LogCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return GalleryPage::OnMessage(message, wParam, lParam);
     }
 
 private:
+    // CheckIfValid on the percent edit: out of range, the user sees the range in a message box.
+    void CheckPercentRange() const
+    {
+        for (size_t i = 0; i < std::size(s_rows); ++i) {
+            if (s_rows[i].create != &CreatePercentEdit)
+                continue;
+            CWnd* wnd = CWnd::FromHandlePermanent(GetDlgItem(GetHwnd(), kFirstId + static_cast<int>(i)));
+            if (auto* percent = dynamic_cast<CVetNumericEdit*>(wnd))
+                Log(std::string(s_rows[i].label) + (percent->CheckIfValid(true) ? ": in range" : ": out of range"));
+        }
+    }
+
     void LogCommand(int id, int code, HWND from) const
     {
         const size_t row = static_cast<size_t>(id - kFirstId);
