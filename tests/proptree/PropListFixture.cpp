@@ -4,6 +4,8 @@ namespace proplist {
 
 Picture Capture(HWND hwnd)
 {
+    // Let every pending paint happen, as the host's message loop would.
+    test::PumpMessages();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Picture picture;
     RECT client;
@@ -58,7 +60,7 @@ bool PumpFilteredUntil(const std::function<bool()>& cond, DWORD timeoutMs)
     const DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        for (int n = 0; n < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
             if (!AfxPreTranslateMessage(&msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);

@@ -64,7 +64,8 @@ inline std::string Describe(const std::vector<Heard>& heard)
     return text;
 }
 
-// A whole window's client area as the screen shows it, read through its top-level window's DC.
+// A whole window's client area as the screen shows it once the pending messages are handled, read
+// through its top-level window's DC.
 struct Picture
 {
     int width = 0;
