@@ -1,6 +1,7 @@
 // Core of the framework: strings, value types, containers, files, exceptions.
 #pragma once
 #include "afxver_.h"
+#include "CObject.h"
 #include "CString.h"
 #include "CException.h"
 #include "CSimpleException.h"

@@ -1,6 +1,7 @@
 // Test support: message pump, keyboard, mouse, clipboard, modal-box watcher and screen pixels.
 // The host window lives in HostWindow.cpp.
 #include "TestSupport.h"
+#include "afxwin.h"
 
 #include <algorithm>
 #include <iterator>
@@ -13,6 +14,9 @@ void PumpMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // As a host's message loop does: the windows' PreTranslateMessage filters come first.
+        if (AfxPreTranslateMessage(&msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
