@@ -22,3 +22,6 @@
 #include "CVetNumericEdit.h"
 #include "CVetIntegerEdit.h"
 #include "CVetCurrencyEdit.h"
+
+// Property tree.
+#include "CPropTree.h"
