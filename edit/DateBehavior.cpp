@@ -284,8 +284,15 @@ void DateBehavior::SetSeparator(char cSep)
 {
     if (cSep == m_cSep)
         return;
+    // The year is read after the last separator, so the text's separators change first, in
+    // place: the date keeps its value (and a date-time text its time).
+    CString strText = m_pEdit->GetText();
+    for (int nPos : { 2, 5 }) {
+        if (nPos < strText.GetLength() && strText[nPos] == m_cSep)
+            strText.SetAt(nPos, cSep);
+    }
     m_cSep = cSep;
-    _Redraw();
+    RewriteText(strText);
 }
 
 char DateBehavior::GetSeparator() const
@@ -295,7 +302,20 @@ char DateBehavior::GetSeparator() const
 
 void DateBehavior::ShowDayBeforeMonth(bool bDayBeforeMonth)
 {
-    ModifyFlags(bDayBeforeMonth ? DayBeforeMonth : 0, bDayBeforeMonth ? 0 : DayBeforeMonth);
+    if (bDayBeforeMonth == IsDayShownBeforeMonth())
+        return;
+    // Day and month change places in the text first, so the date keeps its value.
+    CString strText = m_pEdit->GetText();
+    if (strText.GetLength() >= 5)
+        strText = strText.Mid(3, 2) + strText.Mid(2, 1) + strText.Left(2) + strText.Mid(5);
+    m_uFlags ^= DayBeforeMonth;
+    RewriteText(strText);
+}
+
+void DateBehavior::RewriteText(const CString& strText)
+{
+    if (::IsWindow(m_pEdit->GetSafeHwnd()))
+        m_pEdit->SetText(strText);
 }
 
 bool DateBehavior::IsDayShownBeforeMonth() const

@@ -48,6 +48,7 @@ public:
     void GetRange(CTime* pDateMin, CTime* pDateMax) const;
     void GetRange(COleDateTime* pDateMin, COleDateTime* pDateMax) const;
 
+    // Both keep the date in the text: its separators or its day and month change in place.
     void SetSeparator(char cSep);
     char GetSeparator() const;
     void ShowDayBeforeMonth(bool bDayBeforeMonth = true);
@@ -130,6 +131,8 @@ private:
     char MinYearDigitAfter(const CString& strYear, int nPos) const;
     int GetField(int nStart) const;
     void SetField(int nStart, int nValue, bool bPresent);
+    // Stores strText (validated) when the window exists.
+    void RewriteText(const CString& strText);
     // Types the field's first digit c at p and keeps the field valid.
     void EnterFirstDigit(DateField field, int p, char c, UINT uChar, UINT nRepCnt, UINT nFlags);
     void ReplaceText(int nStart, int nEnd, const CString& strText);

@@ -94,8 +94,34 @@ char DateTimeBehavior::GetSeparator(bool bDate) const
 bool DateTimeBehavior::ModifyFlags(UINT nAdd, UINT nRemove)
 {
     const UINT uFlags = (m_uFlags & ~nRemove) | nAdd;
+    const UINT uForms = DateOnly | TimeOnly;
+    const CString strText = m_pEdit->GetText();
+    if (((uFlags ^ m_uFlags) & uForms) == 0 || strText.IsEmpty()) {
+        m_nHourStart = (uFlags & TimeOnly) ? 0 : TimeStart;
+        return Behavior::ModifyFlags(nAdd, nRemove);
+    }
+
+    // A change of form keeps the value: the halves of the old text are cut apart and joined in
+    // the new form (a half the old form lacked comes from validation: today, or now).
+    const bool bOldDate = !(m_uFlags & TimeOnly) || (m_uFlags & DateOnly);
+    const bool bOldTime = !(m_uFlags & DateOnly);
+    const CString strDate = bOldDate ? strText.Left(TimeStart - 1) : CString();
+    const CString strTime = bOldTime ? (bOldDate ? strText.Mid(TimeStart) : strText) : CString();
+    m_uFlags = uFlags;
     m_nHourStart = (uFlags & TimeOnly) ? 0 : TimeStart;
-    return Behavior::ModifyFlags(nAdd, nRemove);
+    CString strNew;
+    if (uFlags & DateOnly) {
+        strNew = strDate;
+    } else if (uFlags & TimeOnly) {
+        strNew = strTime;
+    } else if (!strDate.IsEmpty()) {
+        strNew = strDate + " " + strTime;
+    } else {
+        const COleDateTime today = COleDateTime::GetCurrentTime();
+        strNew = GetFormattedDate(today.GetYear(), today.GetMonth(), today.GetDay()) + " " + strTime;
+    }
+    m_pEdit->SetText(strNew.IsEmpty() ? CString(" ") : strNew);
+    return true;
 }
 
 bool DateTimeBehavior::IsValid() const

@@ -39,7 +39,8 @@ public:
     void SetSeparator(char cSep, bool bDate);
     char GetSeparator(bool bDate) const;
 
-    // Also moves the time half to where the flags put it.
+    // Also moves the time half to where the flags put it; a change between the forms (date and
+    // time, DateOnly, TimeOnly) keeps the value in the text.
     bool ModifyFlags(UINT nAdd, UINT nRemove);
 
     virtual bool IsValid() const;

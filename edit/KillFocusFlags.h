@@ -1,5 +1,6 @@
 // The kill-focus options that the date and time behaviours share (Behavior::KillFocusFlag),
 // applied to a text that is empty or invalid in their order: beep, adjust, message, focus.
+// The numeric behaviour applies them the same way.
 #pragma once
 #include "Behavior.h"
 #include <functional>
@@ -15,6 +16,10 @@ inline void ApplyKillFocusFlags(CVetEdit* pEdit, UINT uFlags, bool bEmpty, const
         ::MessageBeep(MB_ICONEXCLAMATION);
     if (uFlags & uAdjust)
         adjust();
+    // An edit that lost the focus by being hidden or destroyed (its dialog closing) neither shows
+    // a message nor takes the focus back: the box's modal loop would run inside the destruction.
+    if (!pEdit->IsWindowVisible())
+        return;
     if ((uFlags & uReport) && (uFlags & uRefocus))
         report();
     if (uFlags & uRefocus)

@@ -352,12 +352,22 @@ bool TimeBehavior::IsShowingSeconds() const
 
 void TimeBehavior::SetAMPMSymbols(const CString& strAM, const CString& strPM)
 {
+    // A designator in the text becomes the new one of its half of the day, so the time keeps its
+    // value when it is validated again.
+    const CString strOld = GetAMPM();
+    const bool bHadDesignator = IsValidAMPM(strOld);
+    const bool bPM = strOld == m_strPM;
     m_strAM = strAM.IsEmpty() ? CString("AM") : strAM;
     m_strPM = strPM.IsEmpty() ? CString("PM") : strPM;
     // Replacing a designator takes the longer one whole, so designators of different lengths
     // never leave pieces of each other.
     m_nAMPMLength = std::max(m_strAM.GetLength(), m_strPM.GetLength());
-    _Redraw();
+    if (bHadDesignator && ::IsWindow(m_pEdit->GetSafeHwnd())) {
+        const CString strText = m_pEdit->GetText();
+        m_pEdit->SetText(strText.Left(strText.GetLength() - strOld.GetLength()) + (bPM ? m_strPM : m_strAM));
+    } else {
+        _Redraw();
+    }
 }
 
 void TimeBehavior::GetAMPMSymbols(CString* pStrAM, CString* pStrPM) const

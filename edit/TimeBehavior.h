@@ -60,7 +60,8 @@ public:
     bool IsShowing24HourFormat() const;
     void ShowSeconds(bool bShowSeconds = true);
     bool IsShowingSeconds() const;
-    // Empty designators stand for "AM" and "PM".
+    // Empty designators stand for "AM" and "PM". A designator in the text is replaced by the new
+    // one of its half of the day.
     void SetAMPMSymbols(const CString& strAM, const CString& strPM);
     void GetAMPMSymbols(CString* pStrAM, CString* pStrPM) const;
 
