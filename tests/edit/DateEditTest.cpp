@@ -413,6 +413,8 @@ protected:
         DateEditTest::SetUp();
         other = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 60, 100, 24, host, nullptr,
                                 nullptr, nullptr);
+        ASSERT_TRUE(other);
+        SetForegroundWindow(host);    // the frame holds the X focus, as a user's active window would
         MonthFirst();
     }
     HWND other = nullptr;

@@ -221,6 +221,8 @@ TEST_F(DateTimeEditTest, KillFocusFillsAnEmptyTextWithNow)
     Form();
     HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 60, 100, 24, host, nullptr,
                                  nullptr, nullptr);
+    ASSERT_TRUE(other);
+    SetForegroundWindow(host);
     edit.ModifyFlags(Behavior::AdjustIfEmpty | Behavior::AdjustIfInvalid, 0);
     SetWindowTextA(Hwnd(), "");
     const auto now = datetest::AroundNow([&] { datetest::FocusAway(Hwnd(), other); }, [](const COleDateTime& time) {

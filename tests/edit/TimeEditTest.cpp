@@ -329,6 +329,8 @@ protected:
         TimeEditTest::SetUp();
         other = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 60, 100, 24, host, nullptr,
                                 nullptr, nullptr);
+        ASSERT_TRUE(other);
+        SetForegroundWindow(host);    // the frame holds the X focus, as a user's active window would
         Form(true);
     }
     HWND other = nullptr;
@@ -365,7 +367,7 @@ TEST_F(TimeFocusTest, KillFocusBringsTheTimeIntoRange)
     {
         test::ModalBoxWatcher watcher(IDOK);
         datetest::FocusAway(Hwnd(), other);
-        EXPECT_TRUE(test::WaitUntil([&] { return watcher.Count() == 1; }));
+        EXPECT_TRUE(test::WaitUntil([&] { return watcher.Count() == 1; })) << watcher.Count();
         EXPECT_EQ("Please specify a time between 00:00 and 23:59", watcher.Text());
     }
     EXPECT_TRUE(test::WaitUntil([&] { return GetFocus() == Hwnd(); }));
