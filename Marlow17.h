@@ -22,6 +22,12 @@
 #include "CVetNumericEdit.h"
 #include "CVetIntegerEdit.h"
 #include "CVetCurrencyEdit.h"
+#include "DateBehavior.h"
+#include "TimeBehavior.h"
+#include "DateTimeBehavior.h"
+#include "CVetDateEdit.h"
+#include "CVetTimeEdit.h"
+#include "CVetDateTimeEdit.h"
 
 // Property tree.
 #include "CPropTree.h"

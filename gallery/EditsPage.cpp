@@ -81,6 +81,41 @@ std::unique_ptr<CVetEdit> CreatePriceEdit(CWnd* parent, const CRect& rect, UINT 
     return FinishNumber(std::make_unique<CVetCurrencyEdit>(), parent, rect, id, 1234.5);
 }
 
+// Dates of 2024, typed in the user's field order and separator.
+std::unique_ptr<CVetEdit> CreateDeliveryDateEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    auto edit = std::make_unique<CVetDateEdit>();
+    edit->SetRange(COleDateTime(2024, 1, 1, 0, 0, 0), COleDateTime(2024, 12, 31, 0, 0, 0));
+    edit->ModifyFlags(Behavior::AdjustIfInvalid | Behavior::AdjustIfEmpty, 0);
+    CVetDateEdit* date = edit.get();
+    std::unique_ptr<CVetEdit> created = Finish(std::move(edit), parent, rect, id, "");
+    if (created)
+        date->SetDate(2024, 7, 4);
+    return created;
+}
+
+std::unique_ptr<CVetEdit> CreateAlarmTimeEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    auto edit = std::make_unique<CVetTimeEdit>();
+    edit->Show24HourFormat(false);
+    edit->ShowSeconds(true);
+    CVetTimeEdit* time = edit.get();
+    std::unique_ptr<CVetEdit> created = Finish(std::move(edit), parent, rect, id, "");
+    if (created)
+        time->SetTime(18, 45, 30);
+    return created;
+}
+
+std::unique_ptr<CVetEdit> CreateMeetingEdit(CWnd* parent, const CRect& rect, UINT id)
+{
+    auto edit = std::make_unique<CVetDateTimeEdit>();
+    CVetDateTimeEdit* meeting = edit.get();
+    std::unique_ptr<CVetEdit> created = Finish(std::move(edit), parent, rect, id, "");
+    if (created)
+        meeting->SetDateTime(2024, 12, 31, 9, 30, 0);
+    return created;
+}
+
 struct EditRow
 {
     const char* label;
@@ -96,6 +131,9 @@ const EditRow s_rows[] = {
     {"Percent (numeric)", "0 to 100, 2 places; the button below checks the range", &CreatePercentEdit},
     {"Count (integer)", "whole numbers in groups of 3, no sign", &CreateCountEdit},
     {"Price (currency)", "the user's currency; the cents fill in on leaving", &CreatePriceEdit},
+    {"Delivery (date)", "within 2024; Up and Down step the field", &CreateDeliveryDateEdit},
+    {"Alarm (time)", "12-hour with seconds; A or P switches", &CreateAlarmTimeEdit},
+    {"Meeting (date-time)", "date, blank and time in the user's forms", &CreateMeetingEdit},
 };
 
 // ---- Notifications ----
