@@ -2,7 +2,7 @@
 // the property tree draws with.
 #include "GalleryPage.h"
 #include "Marlow17Version.h"
-#include "PropTreeFaceName.h"
+#include "CPropTree.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ protected:
     {
         char libraryPath[MAX_PATH] = "";
         GetModuleFileNameA(GetModuleHandleA(MARLOW17_NAME ".dll"), libraryPath, sizeof(libraryPath));
-        const CString face = ChoosePropTreeFaceName();
+        const CString face = CPropTree::GetGlobalFontFace();
 
         m_titleFont = CreateFaceFont(nullptr, -28, FW_BOLD);
         m_sampleFont = CreateFaceFont(face, 0, FW_NORMAL);
