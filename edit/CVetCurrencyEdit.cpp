@@ -23,25 +23,28 @@ enum CurrencyPosition
 
 CVetCurrencyEdit::CVetCurrencyEdit() : CVetNumericEdit(9, 4)
 {
-    m_nDigitsInGroup = 3;
-    m_nMaxDecimalPlaces = 2;
-    m_strPrefix = "$";
-    m_uFlags |= PadDecimalsOnSet | TrimLeadingZeros | KeepEmpty | PadDecimalPlaces;
+    // The window does not exist yet: the setters only store.
+    SetDigitsInGroup(3);
+    SetMaxDecimalPlaces(2);
+    ModifyFlags(PadDecimalsOnSet | TrimLeadingZeros | KeepEmpty | PadDecimalPlaces, 0);
 
+    CString strPrefix = "$";
     char szValue[10];
     if (ReadLocale(LOCALE_SCURRENCY, szValue, sizeof(szValue)))
-        m_strPrefix = szValue;
+        strPrefix = szValue;
     if (ReadLocale(LOCALE_SMONGROUPING, szValue, sizeof(szValue)))
-        m_nDigitsInGroup = atoi(szValue);       // the first group; "3;2;0" groups by 3 here
+        SetDigitsInGroup(atoi(szValue));        // the first group; "3;2;0" groups by 3 here
     if (ReadLocale(LOCALE_ICURRDIGITS, szValue, sizeof(szValue)))
-        m_nMaxDecimalPlaces = atoi(szValue);
+        SetMaxDecimalPlaces(atoi(szValue));
     if (ReadLocale(LOCALE_ICURRENCY, szValue, sizeof(szValue))) {
         const int nPosition = atoi(szValue);
         if (nPosition == SymbolBeforeSpaced)
-            m_strPrefix += ' ';
+            strPrefix += ' ';
         else if (nPosition != SymbolBefore)
-            m_strPrefix.Empty();        // the symbol goes after the number: no prefix
+            strPrefix.Empty();          // the symbol goes after the number: no prefix
     }
+    SetPrefix(strPrefix);
+
     char cDecimal = m_cDecimalPoint, cGroup = m_cGroupSeparator;
     if (ReadLocale(LOCALE_SMONDECIMALSEP, szValue, sizeof(szValue)))
         cDecimal = szValue[0];

@@ -271,7 +271,7 @@ TEST_F(NumericValue, MaskPictures)
         EXPECT_EQ(p.whole, edit.GetMaxWholeDigits()) << p.mask;
         EXPECT_EQ(p.decimals, edit.GetMaxDecimalPlaces()) << p.mask;
         EXPECT_EQ(p.group, edit.GetDigitsInGroup()) << p.mask;
-        EXPECT_EQ(CString(p.prefix), edit.GetPrefix()) << p.mask;
+        EXPECT_EQ(CString(Local(p.prefix, edit).c_str()), edit.GetPrefix()) << p.mask;
         EXPECT_TRUE(edit.IsNegativeAllowed()) << p.mask;
         EXPECT_EQ(Local(p.mask_back, edit), std::string(edit.GetMask())) << p.mask;
     }
