@@ -3,6 +3,7 @@
 // day correction, Up and Down, Delete and Backspace, text set or pasted whole, the kill-focus
 // options on a real focus change, CheckIfValid with its message box, and the CTime forms.
 #include "DateTimeEditTestSupport.h"
+#include "NumericTestSupport.h"
 
 #include <CVetDateEdit.h>
 
@@ -192,8 +193,11 @@ TEST_F(DateEditTest, DayBeforeMonthSwapsTheFields)
     Type("02");     // February: the day comes down to 29
     EXPECT_EQ("29.02.2024", Text());
 
-    edit.ShowDayBeforeMonth(false);     // redraws into the new order
+    edit.ShowDayBeforeMonth(false);     // the date keeps its value in the new order
     EXPECT_EQ("02.29.2024", Text());
+    edit.SetSeparator('-');             // and with a new separator
+    EXPECT_EQ("02-29-2024", Text());
+    EXPECT_EQ(2024, edit.GetYear());
 }
 
 struct KeyCase
@@ -503,6 +507,31 @@ TEST_F(DateEditTest, ReadOnlyEditsIgnoreKeys)
     Select(9, 9);
     Press(VK_DELETE);
     EXPECT_EQ("12/15/2024", Text());
+}
+
+// The user's regional settings changed as the control panel does: a new edit follows them.
+TEST(DateLocaleTest, OrderAndSeparatorFollowTheUsersShortDateFormat)
+{
+    const struct
+    {
+        const char* format;
+        const char* separator;
+        bool dayFirst;
+    } cases[] = {
+        {"yyyy-MM-dd", "-", false},     // the year's place does not matter
+        {"dd.MM.yyyy", ".", true},
+        {"d/M/yy", "/", true},
+        {"MMM d, yyyy", " ", false},
+    };
+    for (const auto& c : cases) {
+        test::UserLocaleOverride locale({{LOCALE_SSHORTDATE, c.format}, {LOCALE_SDATE, c.separator}});
+        ASSERT_TRUE(locale.Applied()) << c.format;
+        const datetest::DateLocale expected = datetest::UserDateLocale();
+        ASSERT_EQ(c.dayFirst, expected.dayFirst) << c.format;
+        CVetDateEdit edit;
+        EXPECT_EQ(expected.separator, edit.GetSeparator()) << c.format;
+        EXPECT_EQ(c.dayFirst, edit.IsDayShownBeforeMonth()) << c.format;
+    }
 }
 
 TEST(DateHelpersTest, CalendarHelpers)

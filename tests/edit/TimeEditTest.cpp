@@ -3,6 +3,7 @@
 // Down, text set whole, the range with CheckIfValid and the kill-focus options, and the CTime
 // forms.
 #include "DateTimeEditTestSupport.h"
+#include "NumericTestSupport.h"
 
 #include <CVetTimeEdit.h>
 
@@ -112,6 +113,11 @@ TEST_F(TimeEditTest, TypingIn12HourForm)
     Run("11:30 AM", 2, "p", "11:30 PM");    // anywhere in the time
     Run("11:30 AM", 5, "x", "11:30 AM");
     Run("12:30 AM", 5, " ", "12:30 AM");
+    SetWindowTextA(Hwnd(), "11:30 AM");
+    Select(7, 8);
+    Type("m");      // a letter of the designator typed over it
+    EXPECT_EQ("11:30 AM", Text());
+    EXPECT_EQ((Selection{8, 8}), Sel());
 
     Form(false, true);
     Run("", 0, "113045", "11:30:45 AM");
@@ -321,6 +327,36 @@ TEST_F(TimeEditTest, CTimeFormsWithMissingFields)
     EXPECT_EQ(Time(23, 59, 59), high);
 }
 
+// The user's regional settings changed as the control panel does: a new edit follows them, and
+// designators that are longer than two characters, missing or of different lengths fall back.
+TEST(TimeLocaleTest, DesignatorsAndFormFollowTheUsersSettings)
+{
+    const struct
+    {
+        const char* am;
+        const char* pm;
+        const char* separator;
+        const char* am_expected;
+        const char* pm_expected;
+    } cases[] = {
+        {"vm", "nm", ".", "vm", "nm"},
+        {"a", "p", ":", "a", "p"},
+        {"a.m.", "p.m.", ":", "AM", "PM"},
+        {"A", "PM", ":", "AM", "PM"},
+    };
+    for (const auto& c : cases) {
+        test::UserLocaleOverride locale({{LOCALE_S1159, c.am}, {LOCALE_S2359, c.pm}, {LOCALE_STIME, c.separator}});
+        ASSERT_TRUE(locale.Applied()) << c.am;
+        CVetTimeEdit edit;
+        CString am, pm;
+        edit.GetAMPMSymbols(&am, &pm);
+        EXPECT_EQ(CString(c.am_expected), am) << c.am;
+        EXPECT_EQ(CString(c.pm_expected), pm) << c.am;
+        EXPECT_EQ(c.separator[0], edit.GetSeparator()) << c.am;
+        EXPECT_EQ(datetest::UserTimeLocale().hour24, edit.IsShowing24HourFormat());
+    }
+}
+
 class TimeFocusTest : public TimeEditTest
 {
 protected:
@@ -360,6 +396,26 @@ TEST_F(TimeFocusTest, KillFocusBringsTheTimeIntoRange)
         return FormatTime(s_form24, false, time.GetHour(), time.GetMinute());
     });
     EXPECT_TRUE(datetest::IsOneOf(Text(), now)) << Text();
+
+    // Beeps, for the empty and the invalid text each by its own option.
+    {
+        test::BeepRecorder beeps;
+        ASSERT_TRUE(beeps.Installed());
+        edit.ModifyFlags(Behavior::BeepIfEmpty, Behavior::KillFocusFlags);
+        Enter("12:");
+        datetest::FocusAway(Hwnd(), other);
+        EXPECT_EQ(0, beeps.Count());
+        SetWindowTextA(Hwnd(), "");
+        datetest::FocusAway(Hwnd(), other);
+        EXPECT_EQ(1, beeps.Count());
+        edit.ModifyFlags(Behavior::BeepIfInvalid, Behavior::BeepIfEmpty);
+        Enter("12:");
+        datetest::FocusAway(Hwnd(), other);
+        EXPECT_EQ(2, beeps.Count());
+        edit.SetText("12:00");
+        datetest::FocusAway(Hwnd(), other);
+        EXPECT_EQ(2, beeps.Count());
+    }
 
     // Reported and refocused.
     edit.ModifyFlags(Behavior::ReportIfInvalid | Behavior::RefocusIfInvalid, Behavior::KillFocusFlags);
