@@ -127,12 +127,19 @@ void CPropTreeList::UpdateResize()
     if (nTotal < nPage)
         m_pProp->SetOriginOffset(0);
 
+    // Drawing the bar at once costs far more than adding a row (filling a tree would spend nearly
+    // all its time there): a bar that already shows this range is left alone, and a changed one is
+    // drawn with the list's next paint.
     SCROLLINFO si = {};
-    si.fMask = SIF_RANGE | SIF_PAGE;
-    si.nMin = 0;
-    si.nMax = nTotal;
-    si.nPage = nPage;
-    SetScrollInfo(SB_VERT, &si, TRUE);
+    GetScrollInfo(SB_VERT, &si, SIF_RANGE | SIF_PAGE);
+    if (si.nMin != 0 || si.nMax != nTotal || si.nPage != (UINT)nPage) {
+        si.fMask = SIF_RANGE | SIF_PAGE;
+        si.nMin = 0;
+        si.nMax = nTotal;
+        si.nPage = nPage;
+        SetScrollInfo(SB_VERT, &si, FALSE);
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME);
+    }
 
     m_pProp->SetColumn(m_pProp->GetColumn());
 }
