@@ -4,12 +4,14 @@
 
 std::unique_ptr<GalleryPage> CreateAboutPage();
 std::unique_ptr<GalleryPage> CreateEditsPage();
+std::unique_ptr<GalleryPage> CreatePropTreePage();
 
 namespace {
 
 const GalleryPageFactory s_pages[] = {
     &CreateAboutPage,
     &CreateEditsPage,
+    &CreatePropTreePage,
 };
 
 }  // namespace
