@@ -19,7 +19,8 @@ struct Settings
     UINT flags;
 };
 
-// Keys: each character is a WM_CHAR ('\b' is Backspace), except '\x7f', which is the Delete key.
+// Keys: each character is a WM_CHAR ('\b' is Backspace), except '\x7f', '<' and '>', which are the
+// Delete, Left and Right keys.
 struct Step
 {
     const char* keys;
@@ -72,6 +73,9 @@ const TypingCase kTypingCases[] = {
      {{"9", "1.9|3"}, {"9", "1.99|"}, {"9", "1.99|"}}},
     {"a digit inside the prefix completes it and goes after it", kDollars, "|",
      {{"5", "$5|"}}},
+    {"the prefix can be typed out, then the number", {9, 2, 3, "USD ", 0}, "|",
+     {{"U", "U|"}, {"SD ", "$|"}, {"1234", "$1,234|"}}},
+    {"other keys move the caret as in any edit", kDollars, "$1,234|", {{"<<", "$1,2|34"}, {">", "$1,23|4"}}},
     {"a digit before the prefix is entered after it", kDollars, "|$123", {{"7", "$7,|123"}}},
     {"typing over the whole text starts the number again", kDollars, "[$1,234]", {{"9", "$9|"}}},
     {"the prefix's own character overwrites it; others are ignored there", kDollars, "|$123",
@@ -111,6 +115,8 @@ protected:
         for (char key : keys) {
             if (key == '\x7f')
                 Press(VK_DELETE);
+            else if (key == '<' || key == '>')
+                Press(key == '<' ? VK_LEFT : VK_RIGHT);
             else
                 Type(std::string(1, key).c_str());
         }
