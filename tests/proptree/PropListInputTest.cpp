@@ -381,6 +381,36 @@ TEST_F(PropListInput, ScrollCodesAreClampedToTheContent)
         EXPECT_EQ(Scroll(code, 200), 0) << code;
 }
 
+// A real drag of the scroll bar's thumb: the bar's tracking loop takes the posted moves and the
+// release, and tells the list SB_THUMBTRACK as the thumb goes.
+TEST_F(PropListInput, DraggingTheThumbScrollsALongListToWhereTheThumbIs)
+{
+    for (int i = 0; i < 5000; ++i)
+        AddItem(layout, "Row");
+    Paint();
+    const LONG total = tree.GetRootItem()->GetTotalHeight();
+    ASSERT_GT(total, 4 * 65536 / 3);
+
+    SCROLLBARINFO bar = {sizeof(bar)};
+    ASSERT_TRUE(GetScrollBarInfo(ListHwnd(), OBJID_VSCROLL, &bar));
+    const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+    const int thumb = bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2;
+    const int travel = bar.rcScrollBar.bottom - bar.rcScrollBar.top - 2 * bar.dxyLineButton
+                       - (bar.xyThumbBottom - bar.xyThumbTop);
+    POINT to = {x, thumb + travel * 3 / 4};    // three quarters of the way down
+    ScreenToClient(ListHwnd(), &to);
+    PostMessage(ListHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    PostMessage(ListHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    List().SendMessage(WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(x, thumb));
+
+    const LONG offset = tree.GetOrigin().y;
+    EXPECT_GT(offset, 65535);                    // past what the message's 16 bits can carry
+    CRect rc;
+    List().GetClientRect(rc);
+    EXPECT_NEAR(offset, (total - rc.Height()) * 3 / 4, total / 10);
+    EXPECT_EQ(List().GetScrollPos(SB_VERT), offset);
+}
+
 TEST_F(PropListInput, TheWheelScrollsOneLinePerTurnOnlyWhenThereIsSomethingToScroll)
 {
     auto Wheel = [&](short delta) {
