@@ -220,6 +220,23 @@ TEST_F(NumericValue, NegativeWholeDigitCountsRefuseNegatives)
     EXPECT_EQ(4, refusing.GetMaxWholeDigits());
     EXPECT_FALSE(refusing.IsNegativeAllowed());
     EXPECT_EQ(2, refusing.GetMaxDecimalPlaces());
+
+    CVetNumericEdit extreme(INT_MIN, -3);
+    EXPECT_EQ(INT_MAX, extreme.GetMaxWholeDigits()) << "the most negative int has no absolute value";
+    EXPECT_FALSE(extreme.IsNegativeAllowed());
+    EXPECT_EQ(0, extreme.GetMaxDecimalPlaces());
+}
+
+// A host's text limit shorter than the prefix: the prefix cannot be completed, and the character
+// typed is dropped instead of being tried again and again.
+TEST_F(NumericValue, TextLimitShorterThanThePrefix)
+{
+    edit.SetPrefix("USD ");
+    edit.SetLimitText(2);
+    Type("5");
+    EXPECT_EQ("US", Text());
+    Type("7");
+    EXPECT_EQ("US", Text());
 }
 
 TEST_F(NumericValue, ModifyFlagsReportsChanges)
