@@ -63,10 +63,12 @@ BEGIN_MESSAGE_MAP(CPropTreeList, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_GETDLGCODE()
     ON_MESSAGE(WM_VSCROLL, OnScrollBarMessage)
+    ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
 CPropTreeList::CPropTreeList()
-    : m_pProp(NULL), m_BackBufferWidth(0), m_BackBufferHeight(0), m_nDividerPos(0), m_bColDrag(FALSE)
+    : m_pProp(NULL), m_BackBufferWidth(0), m_BackBufferHeight(0), m_nDividerPos(0), m_bColDrag(FALSE),
+      m_bScrollBarDue(FALSE)
 {
 }
 
@@ -129,16 +131,19 @@ void CPropTreeList::UpdateResize()
 
     // Drawing the bar at once costs far more than adding a row (filling a tree would spend nearly
     // all its time there): a bar that already shows this range is left alone, and a changed one is
-    // drawn with the list's next paint.
+    // drawn with the list's next paint. The bar keeps its page no larger than its range.
     SCROLLINFO si = {};
     GetScrollInfo(SB_VERT, &si, SIF_RANGE | SIF_PAGE);
-    if (si.nMin != 0 || si.nMax != nTotal || si.nPage != (UINT)nPage) {
+    if (si.nMin != 0 || si.nMax != nTotal || si.nPage != (UINT)std::min(nPage, nTotal + 1)) {
         si.fMask = SIF_RANGE | SIF_PAGE;
         si.nMin = 0;
         si.nMax = nTotal;
         si.nPage = nPage;
         SetScrollInfo(SB_VERT, &si, FALSE);
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME);
+        if (!m_bScrollBarDue) {
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME);
+            m_bScrollBarDue = TRUE;
+        }
     }
 
     m_pProp->SetColumn(m_pProp->GetColumn());
@@ -169,6 +174,12 @@ void CPropTreeList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     si.nPos = y;
     SetScrollInfo(SB_VERT, &si, TRUE);
     Invalidate();
+}
+
+void CPropTreeList::OnNcPaint()
+{
+    m_bScrollBarDue = FALSE;
+    CWnd::OnNcPaint();
 }
 
 // While the thumb is dragged the bar knows its whole position; the message has only its low 16

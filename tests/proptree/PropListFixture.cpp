@@ -4,21 +4,25 @@ namespace proplist {
 
 Picture Capture(HWND hwnd)
 {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return CaptureScreen(hwnd, client);
+}
+
+Picture CaptureScreen(HWND hwnd, const RECT& area)
+{
     // Let every pending paint happen, as the host's message loop would.
     test::PumpMessages();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Picture picture;
-    RECT client;
-    GetClientRect(hwnd, &client);
-    picture.width = client.right;
-    picture.height = client.bottom;
+    picture.width = area.right - area.left;
+    picture.height = area.bottom - area.top;
     picture.pixels.resize(picture.width * picture.height);
 
     HWND root = GetAncestor(hwnd, GA_ROOT);
     RECT frame;
     GetWindowRect(root, &frame);
-    POINT origin = {0, 0};
-    ClientToScreen(hwnd, &origin);
     HDC screen = GetDCEx(root, nullptr, DCX_WINDOW | DCX_CACHE);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -30,7 +34,7 @@ Picture Capture(HWND hwnd)
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, picture.width, picture.height, screen, origin.x - frame.left, origin.y - frame.top, SRCCOPY);
+    BitBlt(mem, 0, 0, picture.width, picture.height, screen, area.left - frame.left, area.top - frame.top, SRCCOPY);
     GdiFlush();
     const DWORD* src = static_cast<const DWORD*>(bits);
     for (size_t i = 0; i < picture.pixels.size(); ++i)    // BGRX to COLORREF

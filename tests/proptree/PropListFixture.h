@@ -78,6 +78,8 @@ struct Picture
     }
 };
 Picture Capture(HWND hwnd);
+// The same for a rectangle of the screen within hwnd's top-level window.
+Picture CaptureScreen(HWND hwnd, const RECT& area);
 // Pixel of the window as the screen shows it now, without letting pending painting happen first.
 COLORREF PixelNow(HWND hwnd, int x, int y);
 

@@ -381,6 +381,34 @@ TEST_F(PropListInput, ScrollCodesAreClampedToTheContent)
         EXPECT_EQ(Scroll(code, 200), 0) << code;
 }
 
+TEST_F(PropListInput, TheScrollBarFollowsTheRowsOnTheNextPaint)
+{
+    auto Bar = [&]() {
+        SCROLLBARINFO bar = {sizeof(bar)};
+        GetScrollBarInfo(ListHwnd(), OBJID_VSCROLL, &bar);
+        return CaptureScreen(ListHwnd(), bar.rcScrollBar);
+    };
+    auto BarRedrawnWhole = [&]() {
+        RedrawWindow(ListHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        return Bar();
+    };
+    for (int i = 0; i < 40; ++i)
+        AddItem(layout, "Row");
+    const Picture shown = Bar();
+    EXPECT_EQ(shown, BarRedrawnWhole());
+
+    // Rows added one by one move the thumb: after the next paint the bar is the one a whole
+    // redraw gives.
+    for (int i = 0; i < 60; ++i)
+        AddItem(layout, "Row");
+    const Picture longer = Bar();
+    EXPECT_FALSE(longer == shown);
+    EXPECT_EQ(longer, BarRedrawnWhole());
+    SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE};
+    GetScrollInfo(ListHwnd(), SB_VERT, &si);
+    EXPECT_EQ(si.nMax, tree.GetRootItem()->GetTotalHeight());
+}
+
 // A real drag of the scroll bar's thumb: the bar's tracking loop takes the posted moves and the
 // release, and tells the list SB_THUMBTRACK as the thumb goes.
 TEST_F(PropListInput, DraggingTheThumbScrollsALongListToWhereTheThumbIs)
