@@ -167,7 +167,8 @@ void TimeBehavior::SetHour(int nHour)
 {
     SelectionSaver saver(m_pEdit);
     CString strAMPM;
-    const bool bConverted = !IsShowing24HourFormat() && nHour > 12;
+    // In 12-hour form a 0-23 hour that no 12-hour time shows (0, 13 to 23) brings its designator.
+    const bool bConverted = !IsShowing24HourFormat() && (nHour > 12 || nHour == 0);
     if (bConverted)
         nHour = ConvertToAMPMHour(nHour, &strAMPM);
     if (GetHour() >= 0)

@@ -33,8 +33,8 @@ public:
     int GetMinute() const;
     int GetSecond() const;
     CString GetAMPM() const;        // the designator in the text, or empty
-    // Replace one field, keeping the selection. SetHour takes 0 to 23; in 12-hour form an hour
-    // above 12 also sets the designator.
+    // Replace one field, keeping the selection. SetHour takes 0 to 23; in 12-hour form an hour of
+    // 0 or above 12 is shown as a 12-hour hour and also sets the designator.
     void SetHour(int nHour);
     void SetMinute(int nMinute);
     void SetSecond(int nSecond);

@@ -158,6 +158,15 @@ TEST_F(TimeEditTest, UpAndDownStepTheFieldUnderTheCaret)
         EXPECT_EQ((Selection{c.caret, c.caret}), Sel()) << c.start << " at " << c.caret;
     }
 
+    // The host's 0-23 hours in 12-hour form.
+    edit.SetText("11:30 AM");
+    edit.SetHour(15);
+    EXPECT_EQ("03:30 PM", Text());
+    edit.SetHour(0);
+    EXPECT_EQ("12:30 AM", Text());
+    edit.SetMinute(5);
+    EXPECT_EQ("12:05 AM", Text());
+
     Form(true, true);
     const KeyCase cases24[] = {
         {"23:30:00", 0, VK_UP, "23:30:00"},
