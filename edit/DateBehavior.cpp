@@ -496,17 +496,13 @@ char DateBehavior::DigitLimit(DateField field, int nPos, bool bMax) const
             continue;
         if ((rule.uWhen & uHolds) != rule.uWhen || (rule.cFirst && rule.cFirst != cFirst))
             continue;
-        switch (rule.source) {
-        case BoundDigit:
+        if (rule.source == BoundDigit)
             return DigitOf(nBound, rule.nValue);
-        case MonthLengthDigit:
+        if (rule.source == MonthLengthDigit)
             return DigitOf(GetMaxDayOfMonth(nValidMonth, GetValidYear()), rule.nValue);
-        case FixedDigit:
-            break;
-        }
         return static_cast<char>(rule.nValue);
     }
-    return '9';
+    return bMax ? '9' : '0';     // every field, position and side ends in a rule without conditions
 }
 
 char DateBehavior::GetMinMonthDigit(int nPos) const
