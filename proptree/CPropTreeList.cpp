@@ -64,6 +64,7 @@ BEGIN_MESSAGE_MAP(CPropTreeList, CWnd)
     ON_WM_GETDLGCODE()
     ON_MESSAGE(WM_VSCROLL, OnScrollBarMessage)
     ON_WM_NCPAINT()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CPropTreeList::CPropTreeList()
@@ -384,6 +385,17 @@ void CPropTreeList::OnLButtonUp(UINT, CPoint point)
     m_pProp->SetColumn(point.x);
     m_pProp->UpdateMoveAllItems();
     Invalidate();
+}
+
+// A drag whose capture is taken away (another window captures the mouse, a box opens) ends
+// where it started: the bar goes and the column stays.
+void CPropTreeList::OnCaptureChanged(CWnd* pWnd)
+{
+    if (m_bColDrag) {
+        InvertDividerBar(m_nDividerPos);
+        m_bColDrag = FALSE;
+    }
+    CWnd::OnCaptureChanged(pWnd);
 }
 
 void CPropTreeList::OnLButtonDblClk(UINT, CPoint point)

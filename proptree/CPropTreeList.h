@@ -61,6 +61,7 @@ private:
     // The scroll bar got a new range and waits for the frame's repaint, which draws it.
     BOOL m_bScrollBarDue;
     afx_msg void OnNcPaint();
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     // WM_VSCROLL from the scroll bar, whose thumb position the message carries in 16 bits only.
     afx_msg LRESULT OnScrollBarMessage(WPARAM wParam, LPARAM lParam);
     // Neither the tree's input switch nor its window is disabled.

@@ -501,6 +501,23 @@ TEST_F(PropListInput, DraggingTheDividerShowsAnInvertedBarAndSetsTheClampedColum
         EXPECT_EQ(tree.GetColumn(), drag.column) << drag.to;
     }
 
+    // A drag that loses the capture ends where it started, without its bar.
+    {
+        Capture(ListHwnd());
+        const LONG before = tree.GetColumn();
+        const COLORREF atBar = PixelNow(ListHwnd(), before, y);
+        SendMessage(ListHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(before, y));
+        ASSERT_EQ(GetCapture(), ListHwnd());
+        SetCapture(host.hwnd());
+        ReleaseCapture();
+        EXPECT_EQ(PixelNow(ListHwnd(), before, y), atBar);
+        const COLORREF at150 = PixelNow(ListHwnd(), 150, y);
+        SendMessage(ListHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(151, y));
+        EXPECT_EQ(PixelNow(ListHwnd(), 150, y), at150);    // no bar follows the mouse
+        SendMessage(ListHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(150, y));
+        EXPECT_EQ(tree.GetColumn(), before);
+    }
+
     // The owner can refuse the drag.
     host.SetNotifyResult(kColumnClick, 1);
     Capture(ListHwnd());
