@@ -2,6 +2,7 @@
 // gallery --screenshots DIR: writes a picture of the window for each page to DIR/<page>.png and
 // exits, 0 when every picture was written.
 #include "GalleryWindow.h"
+#include "Marlow17.h"
 #include "WindowPicture.h"
 
 #include <commctrl.h>
@@ -49,6 +50,9 @@ int RunMessageLoop()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // The controls' PreTranslateMessage filters first (the title tip forwards input this way).
+        if (AfxPreTranslateMessage(&msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
