@@ -1,4 +1,5 @@
 #include "Behavior.h"
+#include <algorithm>
 
 Behavior::Behavior(CVetEdit* pEdit) : m_pEdit(pEdit), m_uFlags(0)
 {
@@ -61,4 +62,39 @@ bool Behavior::_ShouldEnter(char c) const
 bool Behavior::IsPrintableChar(UINT uChar)
 {
     return uChar >= 0x20 && uChar != 0x7F;
+}
+
+bool Behavior::CheckValidity(bool bValid, bool bShowErrorIfNotValid, const std::function<void()>& report)
+{
+    if (!m_pEdit->IsWindowEnabled())
+        return true;
+    if (!bValid && bShowErrorIfNotValid) {
+        report();
+        m_pEdit->SetFocus();
+    }
+    return bValid;
+}
+
+bool Behavior::CanStep(int nValue, int nStep, int nMin, int nMax)
+{
+    return nStep > 0 ? nMin <= nValue && nValue < nMax : nValue > nMin;
+}
+
+void Behavior::OnFieldControlChar(UINT uChar, UINT nRepCnt, UINT nFlags)
+{
+    int nStart = 0, nEnd = 0;
+    m_pEdit->GetSel(nStart, nEnd);
+    if (uChar == VK_BACK && nStart != m_pEdit->GetText().GetLength())
+        m_pEdit->SetSel(std::max(nEnd - 1, 0), std::max(nEnd - 1, 0));
+    else
+        Behavior::_OnChar(uChar, nRepCnt, nFlags);
+}
+
+void Behavior::OnFieldDelete(UINT uChar, UINT nRepCnt, UINT nFlags)
+{
+    int nStart = 0, nEnd = 0;
+    m_pEdit->GetSel(nStart, nEnd);
+    const int nLength = m_pEdit->GetText().GetLength();
+    if (nEnd == nLength || (nStart == nEnd && nStart == nLength - 1))
+        Behavior::_OnKeyDown(uChar, nRepCnt, nFlags);
 }

@@ -3,6 +3,7 @@
 // is. The base stores option flags and passes everything to the edit's default processing.
 #pragma once
 #include "CVetEdit.h"
+#include <functional>
 
 class MARLOW17_API Behavior
 {
@@ -57,6 +58,20 @@ protected:
     // True for a character that the native edit would enter as text rather than take as a command:
     // everything but the control characters, so no character reaches the text unchecked.
     static bool IsPrintableChar(UINT uChar);
+
+    // True when the edit is disabled or bValid. Otherwise, when bShowErrorIfNotValid, calls report
+    // (the range message) and gives the focus back to the edit.
+    bool CheckValidity(bool bValid, bool bShowErrorIfNotValid, const std::function<void()>& report);
+
+    // The keys of a text of fixed fields (date, time), where every character keeps its place.
+    // Up and Down: true when a field at nValue may take one step of nStep (+1 or -1) and stay
+    // within [nMin, nMax]. A value already outside the range only steps back towards it.
+    static bool CanStep(int nValue, int nStep, int nMin, int nMax);
+    // A control character: Backspace removes only the last character and elsewhere moves the
+    // caret left; the others take the default processing.
+    void OnFieldControlChar(UINT uChar, UINT nRepCnt, UINT nFlags);
+    // Delete: only the end of the text may go.
+    void OnFieldDelete(UINT uChar, UINT nRepCnt, UINT nFlags);
 
     CVetEdit* m_pEdit;
     UINT m_uFlags;

@@ -330,14 +330,7 @@ bool DateBehavior::IsValid() const
 
 bool DateBehavior::CheckIfValid(bool bShowErrorIfNotValid)
 {
-    if (!m_pEdit->IsWindowEnabled())
-        return true;
-    const bool bValid = IsValid();
-    if (!bValid && bShowErrorIfNotValid) {
-        ShowErrorMessage();
-        m_pEdit->SetFocus();
-    }
-    return bValid;
+    return CheckValidity(IsValid(), bShowErrorIfNotValid, [this] { ShowErrorMessage(); });
 }
 
 bool DateBehavior::IsWithinRange(const COleDateTime& date, bool) const
@@ -652,11 +645,7 @@ void DateBehavior::_OnChar(UINT uChar, UINT nRepCnt, UINT nFlags)
     const int p = nStart;
 
     if (!IsPrintableChar(uChar)) {
-        // Backspace only removes the last character; elsewhere it moves the caret left.
-        if (uChar == VK_BACK && p != nLength)
-            m_pEdit->SetSel(std::max(nEnd - 1, 0), std::max(nEnd - 1, 0));
-        else
-            Behavior::_OnChar(uChar, nRepCnt, nFlags);
+        OnFieldControlChar(uChar, nRepCnt, nFlags);
         return;
     }
 
@@ -736,7 +725,6 @@ void DateBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
         return;
     int nStart = 0, nEnd = 0;
     m_pEdit->GetSel(nStart, nEnd);
-    const int nLength = m_pEdit->GetText().GetLength();
     const int p = nStart;
     const auto inField = [p](int nFieldStart, int nFieldEnd) { return nFieldStart <= p && p <= nFieldEnd; };
 
@@ -747,23 +735,21 @@ void DateBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
         const int nYearStart = GetYearStartPosition();
         if (inField(nYearStart, nYearStart + YearLength)) {
             const int nYear = GetYear();
-            if (nStep > 0 ? m_dateMin.GetYear() <= nYear && nYear < m_dateMax.GetYear() : nYear > m_dateMin.GetYear())
+            if (CanStep(nYear, nStep, m_dateMin.GetYear(), m_dateMax.GetYear()))
                 SetYear(nYear + nStep);
         } else if (inField(GetMonthStartPosition(), GetMonthStartPosition() + 2)) {
             const int nMonth = GetMonth();
-            if (nStep > 0 ? GetMinMonth() <= nMonth && nMonth < GetMaxMonth() : nMonth > GetMinMonth())
+            if (CanStep(nMonth, nStep, GetMinMonth(), GetMaxMonth()))
                 SetMonth(nMonth + nStep);
         } else if (inField(GetDayStartPosition(), GetDayStartPosition() + 2)) {
             const int nDay = GetDay();
-            if (nStep > 0 ? GetMinDay() <= nDay && nDay < GetMaxDay() : nDay > GetMinDay())
+            if (CanStep(nDay, nStep, GetMinDay(), GetMaxDay()))
                 SetDay(nDay + nStep);
         }
         break;
     }
     case VK_DELETE:
-        // Only the end of the text may go: the fields keep their places.
-        if (nEnd == nLength || (nStart == nEnd && nStart == nLength - 1))
-            Behavior::_OnKeyDown(uChar, nRepCnt, nFlags);
+        OnFieldDelete(uChar, nRepCnt, nFlags);
         break;
     default:
         Behavior::_OnKeyDown(uChar, nRepCnt, nFlags);

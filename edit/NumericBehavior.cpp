@@ -230,14 +230,7 @@ bool NumericBehavior::IsValid() const
 
 bool NumericBehavior::CheckIfValid(bool bShowErrorIfNotValid)
 {
-    if (!m_pEdit->IsWindowEnabled())
-        return true;
-    const bool bValid = IsValid();
-    if (!bValid && bShowErrorIfNotValid) {
-        ShowErrorMessage();
-        m_pEdit->SetFocus();
-    }
-    return bValid;
+    return CheckValidity(IsValid(), bShowErrorIfNotValid, [this] { ShowErrorMessage(); });
 }
 
 int NumericBehavior::GetGroupSeparatorCount(const CString& strText) const

@@ -404,14 +404,7 @@ bool TimeBehavior::IsValid(bool bCheckRange) const
 
 bool TimeBehavior::CheckIfValid(bool bShowErrorIfNotValid)
 {
-    if (!m_pEdit->IsWindowEnabled())
-        return true;
-    const bool bValid = IsValid();
-    if (!bValid && bShowErrorIfNotValid) {
-        ShowErrorMessage();
-        m_pEdit->SetFocus();
-    }
-    return bValid;
+    return CheckValidity(IsValid(), bShowErrorIfNotValid, [this] { ShowErrorMessage(); });
 }
 
 bool TimeBehavior::IsWithinRange(const COleDateTime& time, bool) const
@@ -653,11 +646,7 @@ void TimeBehavior::_OnChar(UINT uChar, UINT nRepCnt, UINT nFlags)
     const bool b12Hour = !IsShowing24HourFormat();
 
     if (!IsPrintableChar(uChar)) {
-        // Backspace only removes the last character; elsewhere it moves the caret left.
-        if (uChar == VK_BACK && p != nLength)
-            m_pEdit->SetSel(std::max(nEnd - 1, 0), std::max(nEnd - 1, 0));
-        else
-            Behavior::_OnChar(uChar, nRepCnt, nFlags);
+        OnFieldControlChar(uChar, nRepCnt, nFlags);
         return;
     }
 
@@ -827,7 +816,6 @@ void TimeBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
         return;
     int nStart = 0, nEnd = 0;
     m_pEdit->GetSel(nStart, nEnd);
-    const int nLength = m_pEdit->GetText().GetLength();
     const int p = nStart;
     const int h = GetHourStartPosition();
     const auto inField = [p](int nFieldStart, int nFieldEnd) { return nFieldStart <= p && p <= nFieldEnd; };
@@ -840,21 +828,19 @@ void TimeBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
             StepHour(nStep);
         } else if (inField(h + 3, h + 5)) {
             const int nMinute = GetMinute();
-            if (nStep > 0 ? GetMinMinute() <= nMinute && nMinute < GetMaxMinute() : nMinute > GetMinMinute())
+            if (CanStep(nMinute, nStep, GetMinMinute(), GetMaxMinute()))
                 SetMinute(nMinute + nStep);
         } else if (inField(GetAMPMStartPosition(), GetAMPMStartPosition() + m_nAMPMLength)) {
             SetAMPM(GetAMPM() != m_strAM);
         } else if (inField(h + 6, h + 8)) {
             const int nSecond = GetSecond();
-            if (nStep > 0 ? GetMinSecond() <= nSecond && nSecond < GetMaxSecond() : nSecond > GetMinSecond())
+            if (CanStep(nSecond, nStep, GetMinSecond(), GetMaxSecond()))
                 SetSecond(nSecond + nStep);
         }
         break;
     }
     case VK_DELETE:
-        // Only the end of the text may go: the fields keep their places.
-        if (nEnd == nLength || (nStart == nEnd && nStart == nLength - 1))
-            Behavior::_OnKeyDown(uChar, nRepCnt, nFlags);
+        OnFieldDelete(uChar, nRepCnt, nFlags);
         break;
     default:
         Behavior::_OnKeyDown(uChar, nRepCnt, nFlags);
