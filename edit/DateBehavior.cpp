@@ -760,13 +760,9 @@ void DateBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
 void DateBehavior::_OnKillFocus(CWnd* pNewWnd)
 {
     Behavior::_OnKillFocus(pNewWnd);
-    if (!(m_uFlags & KillFocusFlags))
-        return;
     const bool bEmpty = m_pEdit->GetText().IsEmpty();
-    if (!bEmpty && IsValid())
-        return;
     // An empty text is adjusted to a single blank, which validation makes today's date; an
     // invalid one to its valid form.
-    ApplyKillFocusFlags(m_pEdit, m_uFlags, bEmpty, [this, bEmpty] { bEmpty ? m_pEdit->SetText(" ") : _Redraw(); },
-                        [this] { ShowErrorMessage(); });
+    ApplyKillFocusFlags(m_pEdit, m_uFlags, bEmpty, [this] { return IsValid(); },
+                        [this, bEmpty] { bEmpty ? m_pEdit->SetText(" ") : _Redraw(); }, [this] { ShowErrorMessage(); });
 }

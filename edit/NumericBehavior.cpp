@@ -1,4 +1,5 @@
 #include "NumericBehavior.h"
+#include "KillFocusFlags.h"
 #include "SelectionSaver.h"
 #include <algorithm>
 #include <cfloat>
@@ -554,29 +555,8 @@ void NumericBehavior::_OnKillFocus(CWnd* pNewWnd)
         m_pEdit->SetWindowText(strText);        // validation puts back prefix and separators
     }
 
-    // What an empty or an out-of-range text brings, in this order: beep, adjust, message, focus.
-    struct Reaction
-    {
-        UINT uBeep, uAdjust, uReport, uRefocus;
-    };
-    static const Reaction s_empty = {BeepIfEmpty, AdjustIfEmpty, ReportIfEmpty, RefocusIfEmpty};
-    static const Reaction s_invalid = {BeepIfInvalid, AdjustIfInvalid, ReportIfInvalid, RefocusIfInvalid};
-    const Reaction* pReaction = strText.IsEmpty() ? &s_empty : !IsValid() ? &s_invalid : nullptr;
-    if (!pReaction)
-        return;
-    if (m_uFlags & pReaction->uBeep)
-        ::MessageBeep(MB_ICONEXCLAMATION);
-    if (m_uFlags & pReaction->uAdjust)
-        AdjustWithinRange();
-    // An edit that lost the focus by being hidden (its dialog closing, its window being destroyed)
-    // neither shows a message nor takes the focus back: the message box's modal loop would run
-    // inside the destruction, and a hidden window cannot hold the focus for the user.
-    if (!m_pEdit->IsWindowVisible())
-        return;
-    if ((m_uFlags & pReaction->uReport) && (m_uFlags & pReaction->uRefocus))
-        ShowErrorMessage();
-    if (m_uFlags & pReaction->uRefocus)
-        m_pEdit->SetFocus();
+    ApplyKillFocusFlags(m_pEdit, m_uFlags, strText.IsEmpty(), [this] { return IsValid(); },
+                        [this] { AdjustWithinRange(); }, [this] { ShowErrorMessage(); });
 }
 
 int NumericBehavior::GetNumberStart(const CString& strText) const

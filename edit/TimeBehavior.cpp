@@ -851,10 +851,6 @@ void TimeBehavior::_OnKeyDown(UINT uChar, UINT nRepCnt, UINT nFlags)
 void TimeBehavior::_OnKillFocus(CWnd* pNewWnd)
 {
     Behavior::_OnKillFocus(pNewWnd);
-    if (!(m_uFlags & KillFocusFlags))
-        return;
-    const bool bEmpty = m_pEdit->GetText().IsEmpty();
-    if (!bEmpty && IsValid())
-        return;
-    ApplyKillFocusFlags(m_pEdit, m_uFlags, bEmpty, [this] { AdjustWithinRange(); }, [this] { ShowErrorMessage(); });
+    ApplyKillFocusFlags(m_pEdit, m_uFlags, m_pEdit->GetText().IsEmpty(), [this] { return IsValid(); },
+                        [this] { AdjustWithinRange(); }, [this] { ShowErrorMessage(); });
 }
