@@ -64,6 +64,19 @@ bool Behavior::IsPrintableChar(UINT uChar)
     return uChar >= 0x20 && uChar != 0x7F;
 }
 
+CString Behavior::ReadLocaleInfo(LCTYPE type)
+{
+    char szBuffer[260] = "";
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, szBuffer, sizeof(szBuffer));
+    return szBuffer;
+}
+
+bool Behavior::IsValidCTime(const CTime& time)
+{
+    struct tm tmLocal;
+    return time.GetLocalTm(&tmLocal) != NULL;
+}
+
 bool Behavior::CheckValidity(bool bValid, bool bShowErrorIfNotValid, const std::function<void()>& report)
 {
     if (!m_pEdit->IsWindowEnabled())

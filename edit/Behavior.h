@@ -3,6 +3,7 @@
 // is. The base stores option flags and passes everything to the edit's default processing.
 #pragma once
 #include "CVetEdit.h"
+#include "CTime.h"
 #include <functional>
 
 class MARLOW17_API Behavior
@@ -58,6 +59,10 @@ protected:
     // True for a character that the native edit would enter as text rather than take as a command:
     // everything but the control characters, so no character reaches the text unchecked.
     static bool IsPrintableChar(UINT uChar);
+    // A setting of the user's locale; empty when it is missing.
+    static CString ReadLocaleInfo(LCTYPE type);
+    // A CTime that stands for a moment (not the framework's invalid CTime or one out of its span).
+    static bool IsValidCTime(const CTime& time);
 
     // True when the edit is disabled or bValid. Otherwise, when bShowErrorIfNotValid, calls report
     // (the range message) and gives the focus back to the edit.

@@ -9,13 +9,6 @@ namespace {
 const int YearLength = 4;
 const int DateLength = 10;
 
-CString ReadLocaleInfo(LCTYPE type)
-{
-    char szBuffer[260] = "";
-    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, szBuffer, sizeof(szBuffer));
-    return szBuffer;
-}
-
 // A date's place in the calendar, for comparing whole days.
 long DayKey(int nYear, int nMonth, int nDay)
 {
@@ -32,12 +25,6 @@ char DigitOf(int nValue, int nPos)
     CString strValue;
     strValue.Format("%02d", nValue);
     return strValue[nPos];
-}
-
-bool IsValidCTime(const CTime& time)
-{
-    struct tm tmLocal;
-    return time.GetLocalTm(&tmLocal) != NULL;
 }
 
 }  // namespace

@@ -7,19 +7,6 @@
 
 namespace {
 
-CString ReadLocaleInfo(LCTYPE type)
-{
-    char szBuffer[260] = "";
-    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, szBuffer, sizeof(szBuffer));
-    return szBuffer;
-}
-
-bool IsValidCTime(const CTime& time)
-{
-    struct tm tmLocal;
-    return time.GetLocalTm(&tmLocal) != NULL;
-}
-
 char Upper(char c)
 {
     return static_cast<char>(::toupper(static_cast<unsigned char>(c)));
