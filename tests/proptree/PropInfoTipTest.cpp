@@ -177,7 +177,7 @@ protected:
     void PostToTip(UINT message, WPARAM wParam, LPARAM lParam)
     {
         PostMessage(Tip(), message, wParam, lParam);
-        PumpFilteredUntil([&] { return !TipShown() && !Notifications().empty(); });
+        test::WaitUntil([&] { return !TipShown() && !Notifications().empty(); });
     }
 
     // Where a press at (x, y) of the tip lands in the list.

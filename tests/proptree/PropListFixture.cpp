@@ -46,39 +46,6 @@ Picture CaptureScreen(HWND hwnd, const RECT& area)
     return picture;
 }
 
-COLORREF PixelNow(HWND hwnd, int x, int y)
-{
-    HWND root = GetAncestor(hwnd, GA_ROOT);
-    RECT frame;
-    GetWindowRect(root, &frame);
-    POINT pt = {x, y};
-    ClientToScreen(hwnd, &pt);
-    HDC dc = GetDCEx(root, nullptr, DCX_WINDOW | DCX_CACHE);
-    const COLORREF color = GetPixel(dc, pt.x - frame.left, pt.y - frame.top);
-    ReleaseDC(root, dc);
-    return color;
-}
-
-bool PumpFilteredUntil(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        for (int n = 0; n < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
-            if (!AfxPreTranslateMessage(&msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
-        if (cond())
-            return true;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - elapsed, 10), QS_ALLINPUT);
-    }
-}
-
 PropListTest::PropListTest()
 {
     for (int code = -1113; code <= -1101; ++code)

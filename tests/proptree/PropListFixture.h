@@ -80,12 +80,6 @@ struct Picture
 Picture Capture(HWND hwnd);
 // The same for a rectangle of the screen within hwnd's top-level window.
 Picture CaptureScreen(HWND hwnd, const RECT& area);
-// Pixel of the window as the screen shows it now, without letting pending painting happen first.
-COLORREF PixelNow(HWND hwnd, int x, int y);
-
-// Pumps messages the way an MFC-style host loop does: each message first goes through the
-// PreTranslateMessage of its window and that window's parents. Until cond() holds or timeoutMs pass.
-bool PumpFilteredUntil(const std::function<bool()>& cond, DWORD timeoutMs = 2000);
 
 class PropListTest : public ::testing::Test
 {

@@ -467,25 +467,25 @@ TEST_F(PropListInput, DraggingTheDividerShowsAnInvertedBarAndSetsTheClampedColum
     const int y = RowPoint(kNameRow, 0).y;
     const int column = tree.GetColumn();
     Capture(ListHwnd());    // all painting done
-    const COLORREF atColumn = PixelNow(ListHwnd(), column, y);
-    const COLORREF belowRows = PixelNow(ListHwnd(), column, 250);
-    const COLORREF at200 = PixelNow(ListHwnd(), 200, y);
+    const COLORREF atColumn = test::PixelNow(ListHwnd(), column, y);
+    const COLORREF belowRows = test::PixelNow(ListHwnd(), column, 250);
+    const COLORREF at200 = test::PixelNow(ListHwnd(), 200, y);
 
     SendMessage(ListHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(column, y));
     EXPECT_EQ(Notifications(), (std::vector<Heard>{{kColumnClick, nullptr}})) << Describe(Notifications());
     EXPECT_EQ(GetCapture(), ListHwnd());
-    EXPECT_EQ(PixelNow(ListHwnd(), column, y), atColumn ^ 0xFFFFFF);
-    EXPECT_EQ(PixelNow(ListHwnd(), column, 250), belowRows ^ 0xFFFFFF);    // over the whole height
+    EXPECT_EQ(test::PixelNow(ListHwnd(), column, y), atColumn ^ 0xFFFFFF);
+    EXPECT_EQ(test::PixelNow(ListHwnd(), column, 250), belowRows ^ 0xFFFFFF);    // over the whole height
 
     SendMessage(ListHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(201, y));
-    EXPECT_EQ(PixelNow(ListHwnd(), column, y), atColumn);
-    EXPECT_EQ(PixelNow(ListHwnd(), 200, y), at200 ^ 0xFFFFFF);
+    EXPECT_EQ(test::PixelNow(ListHwnd(), column, y), atColumn);
+    EXPECT_EQ(test::PixelNow(ListHwnd(), 200, y), at200 ^ 0xFFFFFF);
 
     SendMessage(ListHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(201, y));
     EXPECT_EQ(tree.GetColumn(), 201);
     EXPECT_EQ(GetCapture(), nullptr);
     Capture(ListHwnd());
-    EXPECT_NE(PixelNow(ListHwnd(), 200, y), at200 ^ 0xFFFFFF);
+    EXPECT_NE(test::PixelNow(ListHwnd(), 200, y), at200 ^ 0xFFFFFF);
 
     // The release position is clamped; a move without a drag changes nothing.
     struct Drag
@@ -505,15 +505,15 @@ TEST_F(PropListInput, DraggingTheDividerShowsAnInvertedBarAndSetsTheClampedColum
     {
         Capture(ListHwnd());
         const LONG before = tree.GetColumn();
-        const COLORREF atBar = PixelNow(ListHwnd(), before, y);
+        const COLORREF atBar = test::PixelNow(ListHwnd(), before, y);
         SendMessage(ListHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(before, y));
         ASSERT_EQ(GetCapture(), ListHwnd());
         SetCapture(host.hwnd());
         ReleaseCapture();
-        EXPECT_EQ(PixelNow(ListHwnd(), before, y), atBar);
-        const COLORREF at150 = PixelNow(ListHwnd(), 150, y);
+        EXPECT_EQ(test::PixelNow(ListHwnd(), before, y), atBar);
+        const COLORREF at150 = test::PixelNow(ListHwnd(), 150, y);
         SendMessage(ListHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(151, y));
-        EXPECT_EQ(PixelNow(ListHwnd(), 150, y), at150);    // no bar follows the mouse
+        EXPECT_EQ(test::PixelNow(ListHwnd(), 150, y), at150);    // no bar follows the mouse
         SendMessage(ListHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(150, y));
         EXPECT_EQ(tree.GetColumn(), before);
     }

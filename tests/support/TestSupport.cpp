@@ -388,6 +388,11 @@ std::vector<std::string> ModalBoxWatcher::Texts() const
 COLORREF ScreenPixel(HWND hwnd, int x, int y)
 {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return PixelNow(hwnd, x, y);
+}
+
+COLORREF PixelNow(HWND hwnd, int x, int y)
+{
     // Read through the top-level window's own DC, children included: the platform copies a
     // window's pixels to the screen itself a little later, so the screen may not show them yet.
     HWND root = GetAncestor(hwnd, GA_ROOT);

@@ -95,5 +95,8 @@ private:
 
 // Pixels of a window as it is on screen, for checking what it painted.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
+// The same pixel as it is now, without letting pending paints run first (for pictures that a
+// repaint would change, such as a drag's inverted bar).
+COLORREF PixelNow(HWND hwnd, int x, int y);
 
 }  // namespace test
