@@ -168,6 +168,8 @@ void DateBehavior::SetField(int nStart, int nValue, bool bPresent)
 
 void DateBehavior::SetMonth(int nMonth)
 {
+    if (nMonth < 1 || nMonth > 12)
+        return;     // would write a field no date has (or a wider one that shifts the others)
     SelectionSaver saver(m_pEdit);
     SetField(GetMonthStartPosition(), nMonth, GetMonth() > 0);
     AdjustMaxDay();
@@ -175,12 +177,16 @@ void DateBehavior::SetMonth(int nMonth)
 
 void DateBehavior::SetDay(int nDay)
 {
+    if (nDay < 1 || nDay > 31)
+        return;
     SelectionSaver saver(m_pEdit);
     SetField(GetDayStartPosition(), nDay, GetDay() > 0);
 }
 
 void DateBehavior::SetYear(int nYear)
 {
+    if (nYear < 0 || nYear > 9999)
+        return;     // only four digits fit the field
     SelectionSaver saver(m_pEdit);
     CString strYear;
     strYear.Format("%4d", nYear);
@@ -246,6 +252,12 @@ void DateBehavior::SetRange(const COleDateTime& dateMin, const COleDateTime& dat
 {
     if (dateMin.GetStatus() != COleDateTime::valid || dateMax.GetStatus() != COleDateTime::valid)
         return;
+    // Bounds given upside down would leave no date in range and the text would be forced to one.
+    const auto day = [](const COleDateTime& date) {
+        return (date.GetYear() * 100 + date.GetMonth()) * 100 + date.GetDay();
+    };
+    if (day(dateMax) < day(dateMin))
+        return;
     m_dateMin = dateMin;
     m_dateMax = dateMax;
     _Redraw();
@@ -269,7 +281,8 @@ void DateBehavior::GetRange(COleDateTime* pDateMin, COleDateTime* pDateMax) cons
 
 void DateBehavior::SetSeparator(char cSep)
 {
-    if (cSep == m_cSep)
+    // A NUL would end the text there and a digit would be read as part of a field.
+    if (cSep == m_cSep || cSep == '\0' || (cSep >= '0' && cSep <= '9'))
         return;
     // The year is read after the last separator, so the text's separators change first, in
     // place: the date keeps its value (and a date-time text its time).

@@ -29,7 +29,8 @@ public:
     int GetMonth() const;
     int GetDay() const;
     // Replace one field, keeping the selection; a month or year that makes the day impossible
-    // corrects the day (and the year the month).
+    // corrects the day (and the year the month). A value the field cannot hold (month 1-12, day
+    // 1-31, year 0-9999) leaves the text as it was.
     void SetYear(int nYear);
     void SetMonth(int nMonth);
     void SetDay(int nDay);

@@ -132,6 +132,10 @@ void NumericBehavior::SetSeparators(char cDecimal, char cGroup)
 {
     if (cDecimal == m_cDecimalPoint && cGroup == m_cGroupSeparator)
         return;
+    // A NUL would end the text there and a digit would be read as part of the number.
+    for (const char c : {cDecimal, cGroup})
+        if (c == '\0' || (c >= '0' && c <= '9'))
+            return;
     m_cDecimalPoint = cDecimal;
     m_cGroupSeparator = cGroup;
     SeparateGroupFromDecimal();

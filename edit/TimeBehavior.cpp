@@ -152,6 +152,8 @@ void TimeBehavior::ReplaceText(int nStart, int nEnd, const CString& strText)
 
 void TimeBehavior::SetHour(int nHour)
 {
+    if (nHour < 0 || nHour > 23)
+        return;     // would write a field no time has (or a wider one that shifts the others)
     SelectionSaver saver(m_pEdit);
     CString strAMPM;
     // In 12-hour form a 0-23 hour that no 12-hour time shows (0, 13 to 23) brings its designator.
@@ -169,6 +171,8 @@ void TimeBehavior::SetHour(int nHour)
 
 void TimeBehavior::SetMinute(int nMinute)
 {
+    if (nMinute < 0 || nMinute > 59)
+        return;
     SelectionSaver saver(m_pEdit);
     const bool bSeconds = IsShowingSeconds();
     if (GetMinute() >= 0)
@@ -184,7 +188,7 @@ void TimeBehavior::SetMinute(int nMinute)
 
 void TimeBehavior::SetSecond(int nSecond)
 {
-    if (!IsShowingSeconds())
+    if (!IsShowingSeconds() || nSecond < 0 || nSecond > 59)
         return;
     SelectionSaver saver(m_pEdit);
     if (GetSecond() >= 0)
@@ -307,7 +311,8 @@ void TimeBehavior::GetRange(COleDateTime* pTimeMin, COleDateTime* pTimeMax) cons
 
 void TimeBehavior::SetSeparator(char cSep)
 {
-    if (cSep == m_cSep)
+    // A NUL would end the text there and a digit would be read as part of a field.
+    if (cSep == m_cSep || cSep == '\0' || (cSep >= '0' && cSep <= '9'))
         return;
     m_cSep = cSep;
     _Redraw();

@@ -34,7 +34,8 @@ public:
     int GetSecond() const;
     CString GetAMPM() const;        // the designator in the text, or empty
     // Replace one field, keeping the selection. SetHour takes 0 to 23; in 12-hour form an hour of
-    // 0 or above 12 is shown as a 12-hour hour and also sets the designator.
+    // 0 or above 12 is shown as a 12-hour hour and also sets the designator. A value the field
+    // cannot hold (hour 0-23, minute and second 0-59) leaves the text as it was.
     void SetHour(int nHour);
     void SetMinute(int nMinute);
     void SetSecond(int nSecond);
