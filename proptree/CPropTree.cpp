@@ -672,6 +672,9 @@ void CPropTree::RemoveFromVisibleList(CPropTreeItem* pItem)
 
 void CPropTree::SetFocusedItem(CPropTreeItem* pItem)
 {
+    // An item of another tree (or of none) would be left behind when its owner deletes it.
+    if (pItem && !IsInTree(pItem))
+        return;
     m_pFocus = pItem;
     EnsureVisible(pItem);
     InvalidateTree();
@@ -725,7 +728,8 @@ CPropTreeItem* CPropTree::MoveFocusTo(CPropTreeItem* pTarget)
 
 void CPropTree::EnsureVisible(CPropTreeItem* pItem)
 {
-    if (!pItem)
+    // Another tree's item is not this tree's to expand or scroll to.
+    if (!pItem || !IsInTree(pItem))
         return;
     if (!IsItemVisible(pItem)) {
         for (CPropTreeItem* pParent = pItem->m_pParent; pParent; pParent = pParent->m_pParent)

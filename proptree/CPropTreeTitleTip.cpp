@@ -44,6 +44,9 @@ CPropTreeTitleTip::~CPropTreeTitleTip()
 
 BOOL CPropTreeTitleTip::Create(CPropTree* pProp)
 {
+    // A second Create fails without taking the tip from its tree.
+    if (m_hWnd)
+        return FALSE;
     m_pProp = pProp;
     return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, PROPTREE_TITLETIP_CLASSNAME, NULL, WS_POPUP | WS_BORDER,
                     0, 0, 0, 0, NULL, NULL);
@@ -118,7 +121,8 @@ void CPropTreeTitleTip::OnLButtonDown(UINT nFlags, CPoint point)
 
 BOOL CPropTreeTitleTip::PreTranslateMessage(MSG* pMsg)
 {
-    if (!m_pProp)
+    // A tip whose window is gone has nothing to hand on, and the list's would be gone too.
+    if (!pMsg || !m_pProp || !::IsWindow(m_hWnd))
         return FALSE;
     CWnd* pList = m_pProp->GetCtrlParent();
     UINT message = pMsg->message;
